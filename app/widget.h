@@ -1,0 +1,72 @@
+#pragma once
+
+#include "tool/devicerecord.h"
+#include "tool/toolrun.h"
+
+#include <QFile>
+#include <QList>
+#include <QStack>
+#include <QString>
+#include <QStringListModel>
+#include <QWidget>
+
+namespace Ui {
+class Widget;
+}
+
+class QModelIndex;
+class QPushButton;
+
+// The main window: the device list page, the configuration page of the selected
+// adapter, and everything that runs the device tool for them.
+class Widget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(QWidget *parent = nullptr);
+    ~Widget() override;
+
+    // Writes one time-stamped record to the event log; does nothing when it is not open.
+    void appendLog(const QString &message);
+
+private slots:
+    void on_buttonBack_5_clicked();
+    void on_listDevice_clicked(const QModelIndex &index);
+    void on_buttonScan_clicked();
+    void on_buttonConfigure_clicked();
+    void on_buttonShowDeviceInfo_clicked();
+    void on_buttonFactoryDefault_clicked();
+    void on_buttonFirmwareUpgrade_clicked();
+    void on_buttonSimpleConnect_clicked();
+    void on_buttonChangeKey_clicked();
+
+private:
+    // Running the tool (tool/toolrun.cpp).
+    QString runTool(QProcess &process, const ToolRun &run);
+    QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);
+    QString enterBusy(QPushButton *button);
+    void leaveBusy(QPushButton *button, const QString &caption);
+
+    // Discovery (tool/discovery_widget.cpp).
+    void scanDevices();
+
+    // Device operations (operations/).
+    void runFactoryDefault();
+    void restoreConfiguration(QProcess &process, const QString &hfidPrefix);
+    void showResult(const QString &text, bool fitToText = false);
+
+    Ui::Widget *ui;
+    QStack<QWidget *> pageHistory;
+    QFile logFile;
+    QString interfaceAddress;
+    DeviceRecord selectedDevice;
+    QString bannerTemplate;
+    QString firmwarePath;
+    DeviceList deviceList;
+    QList<QString> localAddresses;
+    QStringListModel deviceModel;
+    ToolTimeLimits timeLimits;
+
+    friend class WidgetProbe; // the tests' view of the window's state
+};
