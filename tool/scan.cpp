@@ -1,0 +1,48 @@
+#include "app/widget.h"
+#include "discovery.h"
+#include "ui_widget.h"
+
+void Widget::on_buttonScan_clicked()
+{
+    scanDevices();
+}
+
+void Widget::scanDevices()
+{
+    const QString caption = ui->buttonScan->text();
+    ui->listDevice->setEnabled(false);
+    ui->buttonConfigure->setEnabled(false);
+    ui->buttonScan->setEnabled(false);
+    ui->buttonScan->setText(QStringLiteral("Running..."));
+    deviceList.clear();
+    deviceModel.setStringList({});
+    repaint();
+
+    QList<QStringList> argumentLists;
+    for (const QString &address : qAsConst(localAddresses))
+        argumentLists.append({address, QStringLiteral("discover_list"), QStringLiteral("-t"),
+                              QStringLiteral("2")});
+    const QStringList outputs = runToolBatch(argumentLists, timeLimits.discoveryMs);
+
+    for (int run = 0; run < outputs.size(); ++run) {
+        const DiscoveryResult result = parseDiscoveryOutput(outputs.at(run));
+        if (!result.hasDeviceLine)
+            continue;
+        interfaceAddress = localAddresses.at(run);
+        for (const QString &line : result.foundLines)
+            appendLog(QStringLiteral("found device: ") + line);
+        for (DeviceRecord device : result.devices) {
+            device.interfaceAddress = localAddresses.at(run);
+            deviceList.append(device);
+        }
+    }
+
+    ui->buttonScan->setText(caption);
+    ui->buttonScan->setEnabled(true);
+    ui->listDevice->setEnabled(true);
+
+    QStringList rows;
+    for (const DeviceRecord &device : qAsConst(deviceList))
+        rows.append(deviceRow(device));
+    deviceModel.setStringList(rows);
+}

@@ -1,0 +1,50 @@
+#include "selection.h"
+
+#include "app/widget.h"
+#include "discovery.h"
+#include "ui_widget.h"
+
+QString firmwareDate(const QString &hfid)
+{
+    // The marker, then one separator character, then an 11-character date.
+    return hfid.mid(hfid.lastIndexOf(QLatin1String("_FWDate")) + 8).left(11);
+}
+
+QString firmwareVersion(const QString &hfid)
+{
+    QString version = hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
+    version = version.mid(version.lastIndexOf(QLatin1String("_FW")) + 3);
+    const int build = version.indexOf(QLatin1Char('b'), 0, Qt::CaseInsensitive);
+    return build < 0 ? version : version.left(build);
+}
+
+QString rowAddress(const QString &rowText)
+{
+    const int separator = rowText.indexOf(QLatin1String(" - "));
+    return separator < 0 ? rowText : rowText.left(separator);
+}
+
+QString fillBanner(const QString &bannerTemplate, const QString &hfid)
+{
+    // One pass over the template, and the values as plain text: an HFID holding "%2" or
+    // markup must show as it is, not fill another placeholder or turn into formatting.
+    return bannerTemplate.arg(modelName(hfid).toHtmlEscaped(), firmwareVersion(hfid).toHtmlEscaped(),
+                              firmwareDate(hfid).toHtmlEscaped());
+}
+
+void Widget::on_listDevice_clicked(const QModelIndex &index)
+{
+    const QString key = rowAddress(index.data(Qt::DisplayRole).toString());
+    for (const DeviceRecord &device : qAsConst(deviceList)) {
+        if (device.address == key)
+            selectedDevice = device;
+    }
+    // Commands for the adapter go out through the interface that found it.
+    if (!selectedDevice.interfaceAddress.isEmpty())
+        interfaceAddress = selectedDevice.interfaceAddress;
+    if (!selectedDevice.address.isEmpty())
+        ui->buttonConfigure->setEnabled(true);
+
+    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, selectedDevice.hfid));
+    appendLog(QStringLiteral("selected Device = ") + selectedDevice.address);
+}
