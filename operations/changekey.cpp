@@ -1,0 +1,27 @@
+#include "app/widget.h"
+#include "commands.h"
+#include "ui_widget.h"
+
+#include <QInputDialog>
+
+void Widget::on_buttonChangeKey_clicked()
+{
+    ToolProcess process;
+    const QString password = QInputDialog::getText(this, QString(), QStringLiteral("Enter Password"),
+                                                   QLineEdit::Normal, QString());
+    if (password.isEmpty())
+        return;
+
+    ToolRun run;
+    run.arguments = deviceCommand(interfaceAddress,
+                                  {QStringLiteral("set_npw"), password, QStringLiteral("secure"),
+                                   QStringLiteral("set_key")},
+                                  selectedDevice.address);
+    // The log is what users send to whoever helps them: the password stays out of it.
+    run.secretArgument = 2;
+    run.timeLimitMs = timeLimits.longMs;
+    run.busyButton = ui->buttonChangeKey;
+    const QString output = runTool(process, run);
+    endTool(process);
+    showResult(output);
+}

@@ -1,0 +1,67 @@
+#include "commands.h"
+
+QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
+                          const QString &deviceAddress)
+{
+    return QStringList{interfaceAddress} + subcommand + QStringList{QStringLiteral("-m"), deviceAddress};
+}
+
+QString errorText(const QString &output, bool lineFeed)
+{
+    return QStringLiteral("==== ERROR ====") + (lineFeed ? QStringLiteral("\n") : QString()) + output;
+}
+
+QString deviceInfoText(const QString &output)
+{
+    const QString marker = QStringLiteral("[apsta_info] Done.");
+    const int done = output.indexOf(marker);
+    if (done < 0)
+        return errorText(output, true).trimmed();
+    return output.mid(done).replace(marker, QStringLiteral("==== SUCCESS ====")).trimmed();
+}
+
+bool factoryDefaultSucceeded(const QString &output)
+{
+    return output.contains(QLatin1String("[apfw_factory_reset] Done."))
+           && !output.contains(QLatin1String("Error"));
+}
+
+bool upgradeSucceeded(const QString &output)
+{
+    return output.contains(QLatin1String("[upgrade_ggl] Done."));
+}
+
+bool simpleConnectStarted(const QString &output)
+{
+    return output.contains(QLatin1String("[apcm_uke_cmd] action SUCCESS."));
+}
+
+QString extractHfidPrefix(const QString &hfid)
+{
+    QString head = hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
+    head = head.left(head.lastIndexOf(QLatin1String("_FW")));
+    const int beforeModel = head.lastIndexOf(QLatin1Char('_'));
+    return beforeModel < 0 ? QString() : head.left(beforeModel);
+}
+
+QString reportedHfid(const QString &output)
+{
+    const QString marker = QStringLiteral("hfid: ");
+    const int at = output.indexOf(marker);
+    return at < 0 ? QString() : output.mid(at + marker.size()).trimmed();
+}
+
+QString keptUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid)
+{
+    return hfidPrefix.isEmpty() ? manufacturerHfid : hfidPrefix + QLatin1Char('_') + manufacturerHfid;
+}
+
+QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput,
+                          bool started)
+{
+    if (started)
+        return randomizeOutput;
+    const bool ownLine = randomizeOutput.isEmpty() || randomizeOutput.endsWith(QLatin1Char('\n'));
+    return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput,
+                     true);
+}

@@ -1,0 +1,14 @@
+#include "app/widget.h"
+#include "commands.h"
+#include "ui_widget.h"
+
+void Widget::on_buttonShowDeviceInfo_clicked()
+{
+    ToolProcess process;
+    ToolRun run;
+    run.arguments = deviceCommand(interfaceAddress, {QStringLiteral("apsta_info")}, selectedDevice.address);
+    run.timeLimitMs = timeLimits.quickMs;
+    run.busyButton = ui->buttonShowDeviceInfo;
+    const QString output = runTool(process, run);
+    showResult(deviceInfoText(output), true);
+}

@@ -1,0 +1,31 @@
+#include "dialogdeviceinfo.h"
+
+#include "app/widget.h"
+#include "ui_dialogdeviceinfo.h"
+
+DialogDeviceInfo::DialogDeviceInfo(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::DialogDeviceInfo)
+{
+    ui->setupUi(this);
+}
+
+DialogDeviceInfo::~DialogDeviceInfo()
+{
+    delete ui;
+}
+
+void DialogDeviceInfo::on_buttonOK_clicked()
+{
+    // Only hides the window; it lives on with the main window.
+    close();
+}
+
+void Widget::showResult(const QString &text, bool fitToText)
+{
+    auto *window = new DialogDeviceInfo(this);
+    window->ui->plainTextEdit->setPlainText(text);
+    if (fitToText)
+        window->adjustSize();
+    window->show();
+}

@@ -1,0 +1,29 @@
+#include "app/widget.h"
+#include "commands.h"
+#include "ui_widget.h"
+
+#include <QMessageBox>
+
+void Widget::on_buttonFactoryDefault_clicked()
+{
+    runFactoryDefault();
+}
+
+void Widget::runFactoryDefault()
+{
+    ToolProcess process;
+    ToolRun run;
+    run.arguments = deviceCommand(interfaceAddress, {QStringLiteral("apfw_factory_reset")},
+                                  selectedDevice.address);
+    run.timeLimitMs = timeLimits.quickMs;
+    run.busyButton = ui->buttonFactoryDefault;
+    const QString output = runTool(process, run);
+    // A reset that outlived its limit is over before its outcome is reported.
+    endTool(process);
+
+    if (factoryDefaultSucceeded(output))
+        QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="),
+                                 QMessageBox::Ok, QMessageBox::NoButton);
+    else
+        showResult(errorText(output, false));
+}

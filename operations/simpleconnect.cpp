@@ -1,0 +1,31 @@
+#include "app/widget.h"
+#include "commands.h"
+#include "ui_widget.h"
+
+void Widget::on_buttonSimpleConnect_clicked()
+{
+    ToolProcess process;
+    const QString caption = enterBusy(ui->buttonSimpleConnect);
+
+    ToolRun randomize;
+    randomize.arguments = deviceCommand(interfaceAddress,
+                                        {QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")},
+                                        selectedDevice.address);
+    randomize.timeLimitMs = timeLimits.longMs;
+    const QString randomizeOutput = runTool(process, randomize);
+
+    ToolRun start = randomize;
+    start.arguments = deviceCommand(interfaceAddress,
+                                    {QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")},
+                                    selectedDevice.address);
+    QString startOutput;
+    bool started = false;
+    for (int attempts = 5; attempts > 0 && !started; --attempts) {
+        startOutput = runTool(process, start);
+        started = simpleConnectStarted(startOutput);
+    }
+    endTool(process);
+
+    leaveBusy(ui->buttonSimpleConnect, caption);
+    showResult(simpleConnectText(randomizeOutput, startOutput, started));
+}
