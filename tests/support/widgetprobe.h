@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/widget.h"
+
+#include <QProcess>
+#include <QPushButton>
+
+// The tests' view of the main window's state.
+class WidgetProbe
+{
+public:
+    explicit WidgetProbe(Widget &window) : w(window) {}
+
+    QString interfaceAddress() const { return w.interfaceAddress; }
+    DeviceRecord selectedDevice() const { return w.selectedDevice; }
+    DeviceList deviceList() const { return w.deviceList; }
+    QStringList rows() const { return w.deviceModel.stringList(); }
+    QString firmwarePath() const { return w.firmwarePath; }
+    QString bannerTemplate() const { return w.bannerTemplate; }
+    QList<QString> localAddresses() const { return w.localAddresses; }
+    int historyDepth() const { return w.pageHistory.size(); }
+
+    void setLocalAddresses(const QList<QString> &addresses) { w.localAddresses = addresses; }
+    void setTimeLimits(const ToolTimeLimits &limits) { w.timeLimits = limits; }
+    void scan() { w.scanDevices(); }
+    QString runTool(QProcess &process, const ToolRun &run) { return w.runTool(process, run); }
+    QStringList runToolBatch(const QList<QStringList> &lists, int limitMs) { return w.runToolBatch(lists, limitMs); }
+
+    template <typename T = QWidget>
+    T *child(const char *name) const
+    {
+        return w.findChild<T *>(QLatin1String(name));
+    }
+    QPushButton *button(const char *name) const { return child<QPushButton>(name); }
+
+private:
+    Widget &w;
+};

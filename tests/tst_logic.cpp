@@ -1,0 +1,240 @@
+// The pure pieces: log records, screen halves, tool output, HFID cutting, result texts.
+#include "app/eventlog.h"
+#include "app/screen.h"
+#include "operations/commands.h"
+#include "tool/discovery.h"
+#include "tool/selection.h"
+#include "tool/toolrun.h"
+
+#include <QtTest>
+
+class TestLogic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void logRecord_data();
+    void logRecord();
+    void halfScreen_data();
+    void halfScreen();
+    void toolOutput_data();
+    void toolOutput();
+    void runRecords();
+    void hfidCuts_data();
+    void hfidCuts();
+    void banner();
+    void rowAddress_data();
+    void rowAddress();
+    void deviceInfo_data();
+    void deviceInfo();
+    void factoryDefault_data();
+    void factoryDefault();
+    void reportedHfid_data();
+    void reportedHfid();
+    void simpleConnect();
+};
+
+void TestLogic::logRecord_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("record");
+    QTest::newRow("plain") << "==== Tandrel started ====" << "[26/12/07 00:28:48] ==== Tandrel started ====\n";
+    QTest::newRow("outer white space trimmed") << " \t\n x y \r\n\n" << "[26/12/07 00:28:48] x y\n";
+    QTest::newRow("empty") << "" << "[26/12/07 00:28:48] \n";
+    QTest::newRow("white space only") << " \n\t " << "[26/12/07 00:28:48] \n";
+    QTest::newRow("continuation lines untouched")
+        << "first\n  second\r\nthird\n" << "[26/12/07 00:28:48] first\n  second\r\nthird\n";
+}
+
+void TestLogic::logRecord()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, record);
+    const QDateTime utc(QDate(2026, 12, 7), QTime(0, 28, 48), Qt::UTC);
+    QCOMPARE(formatLogRecord(utc, message), record);
+    // Local time never leaks in: the same instant seen from another zone prints the same.
+    QCOMPARE(formatLogRecord(utc.toOffsetFromUtc(5 * 3600 + 1800), message), record);
+}
+
+void TestLogic::halfScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QSize>("half");
+    QTest::newRow("odd sides truncate") << QRect(0, 0, 1366, 767) << QSize(683, 383);
+    QTest::newRow("even") << QRect(0, 0, 1920, 1080) << QSize(960, 540);
+    QTest::newRow("second screen") << QRect(1920, 0, 1281, 1025) << QSize(640, 512);
+    QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << QSize(0, 0);
+}
+
+void TestLogic::halfScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QSize, half);
+    QCOMPARE(halfScreenSize(screen), half);
+}
+
+void TestLogic::toolOutput_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ends at the first NUL") << QByteArray("abc\0def\0", 8) << "abc";
+    QTest::newRow("NUL first") << QByteArray("\0abc", 4) << "";
+    QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9\n") << QString::fromUtf8("caf\xc3\xa9\n");
+    QTest::newRow("invalid UTF-8 is replaced, not dropped") << QByteArray("a\xff" "b") << QString::fromUtf8("a\xef\xbf\xbd" "b");
+    QTest::newRow("line ends kept") << QByteArray("x\r\ny\n\n") << "x\r\ny\n\n";
+}
+
+void TestLogic::toolOutput()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(decodeToolOutput(bytes), text);
+}
+
+void TestLogic::runRecords()
+{
+    const QStringList arguments{"AA:BB:CC:DD:EE:FF", "set_npw", "two words ", "secure"};
+    QCOMPARE(emittingRecord(arguments), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw two words  secure");
+    QCOMPARE(emittingRecord(arguments, 2), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw ******** secure");
+    QCOMPARE(emittingRecord({}), "Emitting pwlctl.exe ");
+    QCOMPARE(finishedRecord(-1, 1, 2), "Finished pwlctl.exe status: exitCode=-1, exitStatus=1, error=2.");
+}
+
+void TestLogic::hfidCuts_data()
+{
+    QTest::addColumn<QString>("hfid");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("usual") << "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz";
+    QTest::newRow("capital B") << "Xyz_Model07_FW1.02B05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz";
+    QTest::newRow("no build letter") << "Model07_FW2.00_FWDate_Mar 03 2015" << "Model07" << "2.00" << "Mar 03 2015" << "";
+    QTest::newRow("no separator after marker") << "Model07_FW1.02b05_FWDate2014-01-15" << "Model07" << "1.02" << "014-01-15" << "";
+    QTest::newRow("long date cut to 11") << "M_FW1_FWDate_Jan 15 2014 extra" << "M" << "1" << "Jan 15 2014" << "";
+    QTest::newRow("short date whole") << "M_FW1_FWDate_2014" << "M" << "1" << "2014" << "";
+    QTest::newRow("no markers") << "Model07" << "Model07" << "del07" << "" << "";
+    QTest::newRow("empty") << "" << "" << "" << "" << "";
+    QTest::newRow("last underscore counts") << "Xyz_PL_A_FW2.00b01" << "A" << "2.00" << "A_FW2.00b01" << "Xyz_PL";
+    QTest::newRow("underscores in the prefix") << "My_Home_Net_PL500_FW1.0_FWDate_Jan 01 2020" << "PL500" << "1.0" << "Jan 01 2020" << "My_Home_Net";
+    QTest::newRow("no FW markers, underscores") << "Kitchen_PL500" << "PL500" << "tchen_PL500" << "_PL500" << "Kitchen";
+}
+
+void TestLogic::hfidCuts()
+{
+    QFETCH(QString, hfid);
+    QFETCH(QString, model);
+    QFETCH(QString, version);
+    QFETCH(QString, date);
+    QFETCH(QString, prefix);
+    QCOMPARE(modelName(hfid), model);
+    QCOMPARE(firmwareVersion(hfid), version);
+    QCOMPARE(firmwareDate(hfid), date);
+    QCOMPARE(extractHfidPrefix(hfid), prefix);
+}
+
+void TestLogic::banner()
+{
+    const QString tmpl = "<html><head/><body><p>Name: %1</p><p>Firmware version: %2</p>"
+                         "<p>Firmware date: %3</p></body></html>";
+    QCOMPARE(fillBanner(tmpl, "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"),
+             "<html><head/><body><p>Name: Model07</p><p>Firmware version: 1.02</p>"
+             "<p>Firmware date: Jan 15 2014</p></body></html>");
+    QCOMPARE(fillBanner(tmpl, ""), "<html><head/><body><p>Name: </p><p>Firmware version: </p>"
+                                   "<p>Firmware date: </p></body></html>");
+    // A value that looks like a placeholder or like markup is shown as it is.
+    QCOMPARE(fillBanner("%1|%2|%3", "x_%2<b>_FW%3_FWDate_%1"), "%2&lt;b&gt;|%3|%1");
+}
+
+void TestLogic::rowAddress_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("usual") << "AA:BB:CC:00:00:01 - Model07" << "AA:BB:CC:00:00:01";
+    QTest::newRow("empty model") << "AA:BB:CC:00:00:01 - " << "AA:BB:CC:00:00:01";
+    QTest::newRow("first separator") << "A - B - C" << "A";
+    QTest::newRow("no separator, whole") << "AA:BB -Model" << "AA:BB -Model";
+    QTest::newRow("empty address") << " - Model07" << "";
+}
+
+void TestLogic::rowAddress()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, address);
+    QCOMPARE(::rowAddress(row), address);
+}
+
+void TestLogic::deviceInfo_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("report after the marker")
+        << "[apsta_info] Done.\nline one\nline two\n" << "==== SUCCESS ====\nline one\nline two";
+    QTest::newRow("lines before the marker dropped") << "querying\n[apsta_info] Done.\nx" << "==== SUCCESS ====\nx";
+    QTest::newRow("marker twice")
+        << "[apsta_info] Done.\na\n[apsta_info] Done.\nb" << "==== SUCCESS ====\na\n==== SUCCESS ====\nb";
+    QTest::newRow("other letter case") << "[APSTA_INFO] DONE.\nx" << "==== ERROR ====\n[APSTA_INFO] DONE.\nx";
+    QTest::newRow("empty") << "" << "==== ERROR ====";
+    QTest::newRow("trailing white space") << "  x \n\n" << "==== ERROR ====\n  x";
+}
+
+void TestLogic::deviceInfo()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, shown);
+    QCOMPARE(deviceInfoText(output), shown);
+}
+
+void TestLogic::factoryDefault_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("success");
+    QTest::newRow("done") << "[apfw_factory_reset] restoring\n[apfw_factory_reset] Done.\n" << true;
+    QTest::newRow("done but Error elsewhere") << "[apfw_factory_reset] Done.\nError: flash\n" << false;
+    QTest::newRow("done and lower-case error") << "[apfw_factory_reset] Done. error count 0" << true;
+    QTest::newRow("done and ERROR") << "ERROR?\n[apfw_factory_reset] Done." << true;
+    QTest::newRow("marker in other case") << "[apfw_factory_reset] DONE." << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestLogic::factoryDefault()
+{
+    QFETCH(QString, output);
+    QFETCH(bool, success);
+    QCOMPARE(factoryDefaultSucceeded(output), success);
+    QCOMPARE(errorText("abc", false), "==== ERROR ====abc");
+    QCOMPARE(errorText("", true), "==== ERROR ====\n");
+}
+
+void TestLogic::reportedHfid_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("hfid");
+    QTest::newRow("usual") << "[get_hfid] manufacturer hfid: PL500_FW2.01b03_FWDate_Jun 30 2016\n"
+                           << "PL500_FW2.01b03_FWDate_Jun 30 2016";
+    QTest::newRow("later lines belong to it") << "hfid: A\nB\n\n" << "A\nB";
+    QTest::newRow("two markers, first counts") << "x hfid: A hfid: B" << "A hfid: B";
+    QTest::newRow("no marker gives nothing") << "abcdefghij" << "";
+    QTest::newRow("nothing after the marker") << "[get_hfid] hfid: \t \n" << "";
+    QTest::newRow("marker needs its space") << "hfid:A" << "";
+}
+
+void TestLogic::reportedHfid()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, hfid);
+    QCOMPARE(::reportedHfid(output), hfid);
+    QCOMPARE(keptUserHfid("Xyz", "M_FW1"), "Xyz_M_FW1");
+    QCOMPARE(keptUserHfid("", "M_FW1"), "M_FW1");
+}
+
+void TestLogic::simpleConnect()
+{
+    QCOMPARE(simpleConnectText(" R \n", "S", true), " R \n");
+    QCOMPARE(simpleConnectText("R\n", "S\n", false), "==== ERROR ====\nR\nS\n");
+    QCOMPARE(simpleConnectText("R", "S", false), "==== ERROR ====\nR\nS");
+    QCOMPARE(simpleConnectText("", "", false), "==== ERROR ====\n");
+}
+
+QTEST_GUILESS_MAIN(TestLogic)
+#include "tst_logic.moc"
