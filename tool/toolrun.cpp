@@ -33,7 +33,9 @@ QString finishedRecord(int exitCode, int exitStatus, int error)
 
 QString finishedRecord(const QProcess &process)
 {
-    return finishedRecord(process.exitCode(), int(process.exitStatus()), int(process.error()));
+    // A tool that never started has no exit code, whatever the failed launch left behind.
+    const bool started = process.error() != QProcess::FailedToStart;
+    return finishedRecord(started ? process.exitCode() : 0, int(process.exitStatus()), int(process.error()));
 }
 
 void endTool(QProcess &process)

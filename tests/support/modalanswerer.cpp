@@ -74,6 +74,7 @@ void ModalAnswerer::poll()
     SeenDialog record;
     record.className = QString::fromLatin1(dialog->metaObject()->className());
     record.title = dialog->windowTitle();
+    record.parentVisible = dialog->parentWidget() && dialog->parentWidget()->isVisible();
     if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
         record.text = box->text();
         for (QAbstractButton *button : box->buttons())

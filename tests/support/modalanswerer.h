@@ -20,6 +20,7 @@ struct SeenDialog
     QString text;
     QStringList buttons;
     bool expected = true; // false: no answer was queued for it, so it was rejected
+    bool parentVisible = false;
 };
 
 // Answers the real modal dialogs that the code under test opens with the toolkit's

@@ -1,0 +1,212 @@
+// The main window: its form, its life from start to close, its pages and its event log.
+#include "modalanswerer.h"
+#include "tooldir.h"
+#include "widgetprobe.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QtTest>
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(resources); }
+    void init();
+    void cleanup();
+    void form_data();
+    void form();
+    void startAndClose();
+    void navigation();
+    void logCannotBeOpened();
+    void missingToolAtStart();
+
+private:
+    std::unique_ptr<ToolDir> dir;
+};
+
+void TestWindow::init()
+{
+    dir.reset();
+    dir = std::make_unique<ToolDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestWindow::cleanup()
+{
+    // No test leaves a window or a tool behind.
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+    QCOMPARE(dir->runningTools(), 0);
+}
+
+void TestWindow::form_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("label") << "label_4" << "QLabel" << "page_4_1" << "Select &Device:" << true;
+    QTest::newRow("scan") << "buttonScan" << "QPushButton" << "page_4_1" << "&Scan" << true;
+    QTest::newRow("list") << "listDevice" << "QListView" << "page_4_1" << "" << true;
+    QTest::newRow("configure") << "buttonConfigure" << "QPushButton" << "page_4_1" << "&Configure >" << false;
+    QTest::newRow("back") << "buttonBack_5" << "QPushButton" << "page_5" << "&<" << true;
+    QTest::newRow("banner") << "labelDeviceBanner" << "QLabel" << "page_5"
+                            << "<html><head/><body><p>Name: %1</p><p>Firmware version: %2</p>"
+                               "<p>Firmware date: %3</p></body></html>" << true;
+    QTest::newRow("device info") << "buttonShowDeviceInfo" << "QPushButton" << "page_5" << "&Show Device Info" << false;
+    QTest::newRow("factory default") << "buttonFactoryDefault" << "QPushButton" << "page_5" << "&Factory Default" << true;
+    QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << "QPushButton" << "page_5" << "Firmware &Upgrade" << true;
+    QTest::newRow("simple connect") << "buttonSimpleConnect" << "QPushButton" << "page_5" << "Simple &Connect" << true;
+    QTest::newRow("change key") << "buttonChangeKey" << "QPushButton" << "page_5" << "Change &Key" << true;
+}
+
+void TestWindow::form()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, page);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+
+    Widget window;
+    WidgetProbe probe(window);
+    QWidget *widget = window.findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(QString(widget->metaObject()->className()), className);
+    QCOMPARE(widget->parentWidget()->objectName(), page);
+    QCOMPARE(widget->isEnabled(), enabled);
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), text);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), text);
+
+    QCOMPARE(window.windowTitle(), "Tandrel 1.01b01");
+    QCOMPARE(window.windowModality(), Qt::ApplicationModal);
+    QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(80, 80)});
+    QVERIFY(QImage(":/rc/rc/arvelo-icon.png").hasAlphaChannel());
+    QCOMPARE(probe.child<QLabel>("label_4")->buddy(), probe.child("listDevice"));
+    QCOMPARE(probe.bannerTemplate(), probe.child<QLabel>("labelDeviceBanner")->text());
+    QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget(), probe.child("page_4_1"));
+    for (const QString &address : probe.localAddresses())
+        QCOMPARE(address.size(), 17);
+}
+
+void TestWindow::startAndClose()
+{
+    QFile old(dir->filePath("Tandrel.log"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("records of an earlier run\n");
+    old.close();
+    {
+        Widget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.appendLog("  one\t");
+        window.appendLog("two\n  continued\n");
+        // Every record is in the file while the window still runs.
+        QStringList log = dir->log();
+        QCOMPARE(log.first(), "==== Tandrel started ====");
+        QCOMPARE(log.mid(log.size() - 3), (QStringList{"one", "two", "  continued"}));
+        QVERIFY(!dir->logBytes().contains("earlier run"));
+        window.close();
+    }
+    QCOMPARE(dir->log().last(), "==== Tandrel closed ====");
+}
+
+void TestWindow::navigation()
+{
+    dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014")});
+    Widget window;
+    WidgetProbe probe(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    probe.setLocalAddresses({interfaceA()});
+    probe.scan();
+
+    auto *list = probe.child<QListView>("listDevice");
+    auto *pages = probe.child<QStackedWidget>("stackedWidget");
+    QPushButton *configure = probe.button("buttonConfigure");
+    QCOMPARE(probe.rows(), QStringList{"02:1A:7E:00:00:11 - Model07"});
+    QVERIFY(!configure->isEnabled());
+    configure->click(); // disabled: nothing happens
+    QCOMPARE(pages->currentWidget(), probe.child("page_4_1"));
+
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QVERIFY(configure->isEnabled());
+    const QString banner = probe.child<QLabel>("labelDeviceBanner")->text();
+    QVERIFY(banner.contains("Name: Model07"));
+
+    configure->click();
+    QCOMPARE(pages->currentWidget(), probe.child("page_5"));
+    QCOMPARE(probe.historyDepth(), 1);
+    QVERIFY(!probe.button("buttonShowDeviceInfo")->isVisible());
+    probe.button("buttonBack_5")->click();
+    QCOMPARE(pages->currentWidget(), probe.child("page_4_1"));
+    QCOMPARE(probe.historyDepth(), 0);
+    QCOMPARE(probe.child<QLabel>("labelDeviceBanner")->text(), banner);
+    const int callsBefore = dir->calls().size();
+    configure->click();
+    QCOMPARE(pages->currentWidget(), probe.child("page_5"));
+    QCOMPARE(dir->calls().size(), callsBefore); // no tool run for a page change
+    probe.button("buttonBack_5")->click();
+
+    // A double-click on a row goes straight to the configuration page.
+    probe.scan();
+    QVERIFY(!configure->isEnabled());
+    // What a real double-click delivers: press, release, then the double-click event.
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QCOMPARE(pages->currentWidget(), probe.child("page_5"));
+    QCOMPARE(probe.historyDepth(), 1);
+    QVERIFY(!probe.button("buttonShowDeviceInfo")->isVisible());
+    window.close();
+}
+
+void TestWindow::logCannotBeOpened()
+{
+    // Even root cannot open a directory as the log file.
+    QVERIFY(QDir(dir->path()).mkdir("Tandrel.log"));
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    Widget window;
+    WidgetProbe probe(window);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().text, "Log file open failed!");
+    QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
+    QCOMPARE(answerer.seen.first().buttons, QStringList{"OK"});
+    QVERIFY(!answerer.seen.first().parentVisible);
+    // The program goes on: its start-up scan ran the tool once per interface.
+    QCOMPARE(dir->calls().size(), probe.localAddresses().size());
+}
+
+void TestWindow::missingToolAtStart()
+{
+    dir->removeTool();
+    ModalAnswerer answerer;
+    for (int i = 0; i < 64; ++i)
+        answerer.press(QMessageBox::Ok);
+    Widget window;
+    WidgetProbe probe(window);
+    const int interfaces = probe.localAddresses().size();
+    QCOMPARE(answerer.seen.size(), interfaces);
+    for (const SeenDialog &box : answerer.seen) {
+        QCOMPARE(box.text, "Failed to emit pwlctl.exe!");
+        QCOMPARE(box.className, "QMessageBox");
+        QVERIFY(!box.parentVisible); // shown before the window is
+    }
+    QVERIFY(probe.rows().isEmpty());
+    QVERIFY(!probe.button("buttonConfigure")->isEnabled());
+    QVERIFY(probe.button("buttonScan")->isEnabled());
+    QVERIFY2(dir->log().count("Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=0.") == interfaces,
+             qPrintable(dir->log().join("\n")));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
