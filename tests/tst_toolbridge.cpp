@@ -1,0 +1,324 @@
+// Running the tool, scanning and selecting, through the stand-in tool in real processes.
+#include "modalanswerer.h"
+#include "tooldir.h"
+#include "widgetprobe.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QtTest>
+
+namespace {
+const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
+const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");
+const QString hfid1 = QStringLiteral("Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014");
+const QString hfid2 = QStringLiteral("PL1200E_FW2.00b01_FWDate_Mar 03 2015");
+const QStringList discoverA{interfaceA(), "discover_list", "-t", "2"};
+const QStringList discoverB{interfaceB(), "discover_list", "-t", "2"};
+} // namespace
+
+class TestToolBridge : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void runTool_data();
+    void runTool();
+    void busyCaption();
+    void batchFailures();
+    void batchRunsOverlap();
+    void scanOverTwoInterfaces();
+    void scanState();
+    void selection();
+    void selectionOddRows();
+
+private:
+    void clickRow(int row);
+
+    std::unique_ptr<ToolDir> dir;
+    std::unique_ptr<Widget> window;
+    std::unique_ptr<WidgetProbe> probe;
+};
+
+void TestToolBridge::init()
+{
+    window.reset();
+    dir.reset();
+    dir = std::make_unique<ToolDir>();
+    QVERIFY(dir->isValid());
+    dir->writeState({simAdapter(dev1, interfaceA(), hfid1), simAdapter(dev2, interfaceB(), hfid2)});
+    window = std::make_unique<Widget>();
+    probe = std::make_unique<WidgetProbe>(*window);
+    probe->setLocalAddresses({interfaceA(), interfaceB()});
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+}
+
+void TestToolBridge::cleanup()
+{
+    window.reset();
+    QCOMPARE(dir->runningTools(), 0);
+}
+
+void TestToolBridge::clickRow(int row)
+{
+    auto *list = probe->child<QListView>("listDevice");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(row, 0)).center());
+}
+
+void TestToolBridge::runTool_data()
+{
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<bool>("removeTool");
+    QTest::addColumn<int>("limitMs");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("normal") << QJsonObject{{"stdout", "all fine\n"}} << false << 10000 << "all fine\n"
+                            << "exitStatus=0, error=5.";
+    QTest::newRow("exit code logged only") << QJsonObject{{"stdout", "x"}, {"exitCode", 3}} << false << 10000
+                                           << "x" << "exitCode=3, exitStatus=0, error=5.";
+    QTest::newRow("missing tool") << QJsonObject{} << true << 10000 << "" << "exitCode=0, exitStatus=0, error=0.";
+    QTest::newRow("crash") << QJsonObject{{"stdout", "dying\n"}, {"crash", true}} << false << 10000 << "dying\n"
+                           << "exitStatus=1, error=1.";
+    QTest::newRow("time limit: partial output")
+        << QJsonObject{{"stdout", "partial\n"}, {"hang", true}} << false << 1000 << "partial\n"
+        << "exitCode=0, exitStatus=0, error=2.";
+    QTest::newRow("NUL byte ends the text") << QJsonObject{{"stdoutHex", "61626300646566"}} << false << 10000
+                                            << "abc" << "exitStatus=0, error=5.";
+}
+
+void TestToolBridge::runTool()
+{
+    QFETCH(QJsonObject, fault);
+    QFETCH(bool, removeTool);
+    QFETCH(int, limitMs);
+    QFETCH(QString, output);
+    QFETCH(QString, status);
+    dir->setFault("apsta_info", fault);
+    if (removeTool)
+        dir->removeTool();
+    const QStringList args{interfaceA(), "apsta_info", "-m", "name with blanks"};
+    const int before = dir->log().size();
+    QString text;
+    {
+        ToolProcess process;
+        ToolRun run;
+        run.arguments = args;
+        run.timeLimitMs = limitMs;
+        text = probe->runTool(process, run);
+    }
+    QCOMPARE(text, output);
+    const QStringList log = dir->log().mid(before);
+    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apsta_info -m name with blanks");
+    QVERIFY2(log.last().startsWith("Finished pwlctl.exe status: ") && log.last().endsWith(status),
+             qPrintable(log.last()));
+    QCOMPARE(log.mid(1, log.size() - 2).join('\n'), output.trimmed());
+    if (!removeTool)
+        QCOMPARE(dir->calls().last(), args); // one argument with its blanks
+}
+
+void TestToolBridge::busyCaption()
+{
+    QPushButton *button = probe->button("buttonFactoryDefault");
+    dir->setFault("apsta_info", {{"delayMs", 1500}});
+    QString during;
+    bool enabledDuring = true;
+    // The wait blocks the event loop; a thread-free way to look during it is the tool's
+    // own delay plus a look from the repaint that the busy state makes.
+    class Watcher : public QObject
+    {
+    public:
+        QPushButton *button;
+        QString *caption;
+        bool *enabled;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint && caption->isEmpty()) {
+                *caption = button->text();
+                *enabled = button->isEnabled();
+            }
+            return false;
+        }
+    } watcher;
+    watcher.button = button;
+    watcher.caption = &during;
+    watcher.enabled = &enabledDuring;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    probe->child("buttonConfigure")->setEnabled(true);
+    probe->button("buttonConfigure")->click();
+    QTest::qWait(50);
+    button->installEventFilter(&watcher);
+    dir->removeTool(); // the busy state is left also when the run fails
+    ToolProcess process;
+    ToolRun run;
+    run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
+    run.timeLimitMs = 5000;
+    run.busyButton = button;
+    probe->runTool(process, run);
+    button->removeEventFilter(&watcher);
+    QCOMPARE(during, "Running...");
+    QVERIFY(!enabledDuring);
+    QCOMPARE(button->text(), "&Factory Default");
+    QVERIFY(button->isEnabled());
+    window->close();
+}
+
+void TestToolBridge::batchFailures()
+{
+    ModalAnswerer answerer;
+    for (int i = 0; i < 3; ++i)
+        answerer.press(QMessageBox::Ok);
+    dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}});
+    const int before = dir->log().size();
+    probe->runToolBatch({discoverA, discoverB, QStringList{interfaceA(), "apsta_info", "-m", dev1}}, 10000);
+    QCOMPARE(answerer.texts(), (QStringList{"pwlctl.exe crashed!", "pwlctl.exe crashed!"}));
+    QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
+    QCOMPARE(answerer.seen.first().className, "QMessageBox");
+    const QStringList log = dir->log().mid(before);
+    QCOMPARE(log.size(), 6);
+    QVERIFY(log.at(3).endsWith("exitStatus=1, error=1."));
+    QVERIFY(log.at(5).endsWith("exitCode=0, exitStatus=0, error=5."));
+
+    dir->removeTool();
+    answerer.seen.clear();
+    probe->runToolBatch({discoverA, discoverB}, 10000);
+    QCOMPARE(answerer.texts(), (QStringList{"Failed to emit pwlctl.exe!", "Failed to emit pwlctl.exe!"}));
+}
+
+void TestToolBridge::batchRunsOverlap()
+{
+    // Each run takes a while; started together, they are all under way at once.
+    dir->setFault("discover_list", {{"delayMs", 400}});
+
+    const int before = dir->log().size();
+    const QStringList outputs = probe->runToolBatch({discoverA, discoverB, discoverA}, 10000);
+    QCOMPARE(outputs.size(), 3);
+    QVERIFY(outputs.at(0).contains(dev1));
+    QVERIFY(outputs.at(1).contains(dev2));
+    qint64 lastStart = 0;
+    qint64 firstEnd = std::numeric_limits<qint64>::max();
+    for (const QJsonObject &record : dir->callRecords()) {
+        if (record.contains("start"))
+            lastStart = qMax(lastStart, record.value("start").toVariant().toLongLong());
+        if (record.contains("end"))
+            firstEnd = qMin(firstEnd, record.value("end").toVariant().toLongLong());
+    }
+    // Every run had started before any of them ended.
+    QVERIFY2(lastStart < firstEnd, qPrintable(QString("%1 %2").arg(lastStart).arg(firstEnd)));
+    const QStringList log = dir->log().mid(before);
+    QCOMPARE(log.size(), 6);
+    QVERIFY(log.at(2).startsWith("Emitting") && log.at(3).startsWith("Finished"));
+}
+
+void TestToolBridge::scanOverTwoInterfaces()
+{
+    // Both interfaces see dev1; B sees dev2 too.
+    dir->writeState({simAdapter(dev1, interfaceA(), hfid1), simAdapter(dev1, interfaceB(), hfid1),
+                     simAdapter(dev2, interfaceB(), hfid2)});
+    const int before = dir->log().size();
+    probe->scan();
+    QCOMPARE(probe->rows(), (QStringList{dev1 + " - Model07", dev1 + " - Model07", dev2 + " - PL1200E"}));
+    QCOMPARE(probe->interfaceAddress(), interfaceB());
+    const QStringList log = dir->log().mid(before);
+    QCOMPARE(log.size(), 7);
+    QCOMPARE(log.at(0), "Emitting pwlctl.exe " + discoverA.join(' '));
+    QCOMPARE(log.at(1), "Emitting pwlctl.exe " + discoverB.join(' '));
+    QVERIFY(log.at(2).startsWith("Finished") && log.at(3).startsWith("Finished"));
+    QCOMPARE(log.at(4), "found device: " + dev1 + "\t02:1A:7E:00:00:01\t" + hfid1);
+    QCOMPARE(log.at(6), "found device: " + dev2 + "\t02:1A:7E:00:00:01\t" + hfid2);
+}
+
+void TestToolBridge::scanState()
+{
+    QListView *list = probe->child<QListView>("listDevice");
+    QPushButton *scan = probe->button("buttonScan");
+    QPushButton *configure = probe->button("buttonConfigure");
+    ModalAnswerer answerer;
+    bool listDuring = true, scanDuring = true, configureDuring = true;
+    QString captionDuring;
+    // A box during the scan is the moment to look at the controls.
+    answerer.queue([&](QDialog *box) {
+        listDuring = list->isEnabled();
+        scanDuring = scan->isEnabled();
+        configureDuring = configure->isEnabled();
+        captionDuring = scan->text();
+        box->accept();
+    });
+    dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}, {"runs", 1}});
+    probe->scan();
+    QVERIFY(!listDuring && !scanDuring && !configureDuring);
+    QCOMPARE(captionDuring, "Running...");
+    QCOMPARE(scan->text(), "&Scan");
+    QVERIFY(scan->isEnabled() && list->isEnabled());
+    QCOMPARE(probe->rows(), QStringList{dev2 + " - PL1200E"});
+
+    clickRow(0);
+    QVERIFY(configure->isEnabled());
+    probe->scan();
+    QVERIFY(!configure->isEnabled()); // a scan always asks for a new selection
+    QCOMPARE(probe->selectedDevice().address, dev2);
+
+    // A scan that finds nothing keeps the interface of the last one that did.
+    dir->writeState({});
+    probe->scan();
+    QVERIFY(probe->rows().isEmpty());
+    QCOMPARE(probe->interfaceAddress(), interfaceB());
+    QVERIFY(!configure->isEnabled());
+}
+
+void TestToolBridge::selection()
+{
+    probe->scan();
+    QCOMPARE(probe->interfaceAddress(), interfaceB());
+    clickRow(0);
+    QCOMPARE(probe->selectedDevice().address, dev1);
+    QCOMPARE(probe->selectedDevice().hfid, hfid1);
+    QCOMPARE(probe->child<QLabel>("labelDeviceBanner")->text(),
+             "<html><head/><body><p>Name: Model07</p><p>Firmware version: 1.02</p>"
+             "<p>Firmware date: Jan 15 2014</p></body></html>");
+    QCOMPARE(dir->log().last(), "selected Device = " + dev1);
+    // Commands for dev1 go out through A, where it answers, not through B.
+    QCOMPARE(probe->interfaceAddress(), interfaceA());
+    window->show();
+    probe->button("buttonConfigure")->click();
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    probe->button("buttonFactoryDefault")->click();
+    QCOMPARE(dir->calls().last(), (QStringList{interfaceA(), "apfw_factory_reset", "-m", dev1}));
+    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
+    window->close();
+}
+
+void TestToolBridge::selectionOddRows()
+{
+    // Two records with one address: the later one stays selected.
+    dir->writeState({simAdapter(dev1, interfaceA(), "A_M1_FW1_FWDate_Jan 01 2001"),
+                     simAdapter(dev1, interfaceB(), "B_M2_FW2_FWDate_Feb 02 2002")});
+    probe->scan();
+    clickRow(0);
+    QCOMPARE(probe->selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
+    QCOMPARE(probe->interfaceAddress(), interfaceB());
+
+    // A row edited so that it names no adapter keeps the previous selection.
+    auto *list = probe->child<QListView>("listDevice");
+    list->model()->setData(list->model()->index(0, 0), "nobody - M1");
+    clickRow(0);
+    QCOMPARE(probe->selectedDevice().address, dev1);
+    QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().contains("Name: M2"));
+    QCOMPARE(dir->log().last(), "selected Device = " + dev1);
+
+    // A record without an address is taken, but does not enable Configure.
+    const QString empty = "[discover_list] device  at X interface e hfid: E_M3_FW3\n";
+    dir->setFault("discover_list", {{"stdout", empty}});
+    probe->scan();
+    QCOMPARE(probe->rows(), (QStringList{" - M3", " - M3"}));
+    clickRow(0);
+    QCOMPARE(probe->selectedDevice().address, "");
+    QVERIFY(!probe->button("buttonConfigure")->isEnabled());
+}
+
+QTEST_MAIN(TestToolBridge)
+#include "tst_toolbridge.moc"
