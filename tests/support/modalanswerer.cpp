@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 ModalAnswerer::ModalAnswerer()
@@ -42,6 +43,9 @@ void ModalAnswerer::chooseFile(const QString &path)
     queue([path](QDialog *dialog) {
         if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
             files->selectFile(path);
+            // The dialog reads a typed name with blanks as several names unless it is quoted.
+            if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(QLatin1Char('"') + QFileInfo(path).fileName() + QLatin1Char('"'));
             dialog->accept(); // through QDialog: the file dialog keeps it protected
         } else {
             dialog->reject();

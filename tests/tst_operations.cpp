@@ -1,0 +1,399 @@
+// The actions of the configuration page, with their real dialogs, through the stand-in tool.
+#include "modalanswerer.h"
+#include "operations/dialogdeviceinfo.h"
+#include "tooldir.h"
+#include "ui_dialogdeviceinfo.h"
+#include "widgetprobe.h"
+
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QtTest>
+
+namespace {
+const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
+const QString userHfid = QStringLiteral("Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014");
+const QString factoryHfid = QStringLiteral("PL500_FW1.02b05_FWDate_Jan 15 2014");
+const QString firmware = QStringLiteral(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw");
+} // namespace
+
+class TestOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void deviceInfo_data();
+    void deviceInfo();
+    void resultWindows();
+    void factoryDefault_data();
+    void factoryDefault();
+    void upgradeCancelled();
+    void upgradeKeep();
+    void upgradeReset();
+    void upgradeFails();
+    void upgradeKeepWithoutHfid();
+    void simpleConnect_data();
+    void simpleConnect();
+    void changeKey_data();
+    void changeKey();
+    void hangingToolsAreEnded();
+
+private:
+    QStringList logSince(int before) const { return dir->log().mid(before); }
+    QList<DialogDeviceInfo *> results() const { return window->findChildren<DialogDeviceInfo *>(); }
+    QString lastResult() const
+    {
+        const auto windows = results();
+        return windows.isEmpty() ? QStringLiteral("<none>") : windows.last()->ui->plainTextEdit->toPlainText();
+    }
+    QWidget *currentPage() const { return probe->child<QStackedWidget>("stackedWidget")->currentWidget(); }
+
+    std::unique_ptr<ToolDir> dir;
+    std::unique_ptr<Widget> window;
+    std::unique_ptr<WidgetProbe> probe;
+};
+
+void TestOperations::init()
+{
+    window.reset();
+    dir.reset();
+    dir = std::make_unique<ToolDir>();
+    QVERIFY(dir->isValid());
+    dir->writeState({simAdapter(dev1, interfaceA(), userHfid, factoryHfid)});
+    window = std::make_unique<Widget>();
+    probe = std::make_unique<WidgetProbe>(*window);
+    probe->setLocalAddresses({interfaceA()});
+    probe->scan();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *list = probe->child<QListView>("listDevice");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    probe->button("buttonConfigure")->click();
+    QCOMPARE(currentPage(), probe->child("page_5"));
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+}
+
+void TestOperations::cleanup()
+{
+    window.reset();
+    QCOMPARE(dir->runningTools(), 0);
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+}
+
+void TestOperations::deviceInfo_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("report") << "[apsta_info] Done.\nDevice address: X\nUser HFID: Y\n"
+                            << "==== SUCCESS ====\nDevice address: X\nUser HFID: Y";
+    QTest::newRow("marker in capitals") << "[APSTA_INFO] DONE.\nx" << "==== ERROR ====\n[APSTA_INFO] DONE.\nx";
+    QTest::newRow("silent tool") << "" << "==== ERROR ====";
+}
+
+void TestOperations::deviceInfo()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, shown);
+    dir->setFault("apsta_info", {{"stdout", output}});
+    const int before = dir->log().size();
+    // Its button is hidden for good; the action is reached the way its click would.
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
+    QCOMPARE(lastResult(), shown);
+    const QStringList log = logSince(before);
+    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apsta_info -m " + dev1);
+    QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
+    QCOMPARE(probe->button("buttonShowDeviceInfo")->text(), "&Show Device Info");
+    QVERIFY(!probe->button("buttonShowDeviceInfo")->isVisible());
+    DialogDeviceInfo *result = results().last();
+    QVERIFY(result->isVisible() && !result->isModal());
+    QCOMPARE(result->windowTitle(), "");
+    results().last()->ui->buttonOK->click();
+}
+
+void TestOperations::resultWindows()
+{
+    dir->setFault("apsta_info", {{"stdout", "nothing useful"}});
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
+    const auto windows = results();
+    QCOMPARE(windows.size(), 2);
+    windows.first()->ui->buttonOK->click();
+    QVERIFY(!windows.first()->isVisible());
+    QVERIFY(windows.last()->isVisible());
+    QCOMPARE(results().size(), 2); // OK hides a window; it lives on with the main window
+    windows.last()->close();
+}
+
+void TestOperations::factoryDefault_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("success");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("done") << "[apfw_factory_reset] Done.\n" << true << "";
+    QTest::newRow("done, lower-case error") << "error log empty\n[apfw_factory_reset] Done." << true << "";
+    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n" << false
+                                    << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
+    QTest::newRow("abc") << "abc" << false << "==== ERROR ====abc";
+    QTest::newRow("silent") << "" << false << "==== ERROR ====";
+}
+
+void TestOperations::factoryDefault()
+{
+    QFETCH(QString, output);
+    QFETCH(bool, success);
+    QFETCH(QString, shown);
+    dir->setFault("apfw_factory_reset", {{"stdout", output}});
+    QPushButton *button = probe->button("buttonFactoryDefault");
+    ModalAnswerer answerer;
+    QString captionAtBox;
+    answerer.queue([&](QDialog *box) {
+        captionAtBox = button->text() + (button->isEnabled() ? "+" : "-");
+        box->accept();
+    });
+    const int before = dir->log().size();
+    button->click();
+
+    QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "apfw_factory_reset", "-m", dev1}}));
+    const QStringList log = logSince(before);
+    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1);
+    QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
+    QCOMPARE(button->text(), "&Factory Default");
+    QVERIFY(button->isEnabled());
+    if (success) {
+        QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
+        QCOMPARE(answerer.seen.first().buttons, QStringList{"OK"});
+        QCOMPARE(captionAtBox, "&Factory Default+");
+        QVERIFY(results().isEmpty());
+    } else {
+        QVERIFY(answerer.seen.isEmpty());
+        QCOMPARE(lastResult(), shown);
+        QCOMPARE(results().last()->size(), QSize(397, 251));
+        results().last()->close();
+    }
+}
+
+void TestOperations::upgradeCancelled()
+{
+    ModalAnswerer answerer;
+    answerer.cancel();
+    const QByteArray log = dir->logBytes();
+    probe->button("buttonFirmwareUpgrade")->click();
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().className, "QFileDialog");
+    QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
+    QCOMPARE(dir->logBytes(), log);
+    QVERIFY(dir->calls().isEmpty());
+    QCOMPARE(currentPage(), probe->child("page_5"));
+    QVERIFY(probe->firmwarePath().isNull());
+}
+
+void TestOperations::upgradeKeep()
+{
+    // A path with blanks reaches the tool as one argument.
+    const QString path = dir->filePath("my firmware.pwfw");
+    QVERIFY(QFile::copy(firmware, path));
+    ModalAnswerer answerer;
+    answerer.chooseFile(path);
+    answerer.press(QMessageBox::Yes);
+    answerer.press(QMessageBox::Ok);
+    const int before = dir->log().size();
+    probe->button("buttonFirmwareUpgrade")->click();
+
+    QCOMPARE(answerer.texts().mid(1), (QStringList{"Keep current configuration?", "==== SUCCESS ===="}));
+    QCOMPARE(answerer.seen.at(1).buttons, (QStringList{"&Yes", "&No"}));
+    const QString kept = "Kitchen_PL500_FW2.01b03_FWDate_Jun 30 2016";
+    QCOMPARE(dir->calls().mid(0, 4),
+             (QList<QStringList>{{interfaceA(), "upgrade_ggl", path, "-m", dev1},
+                                 {interfaceA(), "get_hfid", "manufacturer", "-m", dev1},
+                                 {interfaceA(), "set_hfid", "user", kept, "-m", dev1},
+                                 {interfaceA(), "apcm_sta_restart", "-m", dev1}}));
+    const QStringList log = logSince(before);
+    const QString finished = "Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=5.";
+    QCOMPARE(log.mid(0, 12),
+             (QStringList{"Emitting pwlctl.exe " + interfaceA() + " upgrade_ggl " + path + " -m " + dev1,
+                          "[upgrade_ggl] writing 65536 bytes of firmware 2.01b03 (Jun 30 2016)",
+                          "[upgrade_ggl] Done.", finished,
+                          "Emitting pwlctl.exe " + interfaceA() + " get_hfid manufacturer -m " + dev1,
+                          "[get_hfid] manufacturer hfid: PL500_FW2.01b03_FWDate_Jun 30 2016", finished,
+                          "Emitting pwlctl.exe " + interfaceA() + " set_hfid user " + kept + " -m " + dev1, finished,
+                          "Emitting pwlctl.exe " + interfaceA() + " apcm_sta_restart -m " + dev1,
+                          "Emitting pwlctl.exe " + interfaceA() + " discover_list -t 2", finished}));
+
+    // Back on the list, rescanned: the adapter kept its name and runs the new firmware.
+    QCOMPARE(currentPage(), probe->child("page_4_1"));
+    QCOMPARE(probe->deviceList().first().hfid, kept);
+    QCOMPARE(probe->button("buttonFirmwareUpgrade")->text(), "Firmware &Upgrade");
+    QVERIFY(probe->button("buttonFirmwareUpgrade")->isEnabled());
+    QCOMPARE(probe->firmwarePath(), path);
+
+    // The next dialog opens at the file chosen last.
+    probe->button("buttonConfigure")->setEnabled(true);
+    probe->button("buttonConfigure")->click();
+    answerer.cancel();
+    probe->button("buttonFirmwareUpgrade")->click();
+    QCOMPARE(answerer.seen.last().text, dir->path());
+    QCOMPARE(answerer.seen.last().buttons, QStringList{path});
+}
+
+void TestOperations::upgradeReset()
+{
+    ModalAnswerer answerer;
+    answerer.chooseFile(firmware);
+    answerer.press(QMessageBox::No);
+    answerer.press(QMessageBox::Ok);
+    probe->button("buttonFirmwareUpgrade")->click();
+    QCOMPARE(answerer.texts().mid(1), (QStringList{"Keep current configuration?", "==== SUCCESS ===="}));
+    QCOMPARE(dir->calls().mid(0, 2), (QList<QStringList>{{interfaceA(), "upgrade_ggl", firmware, "-m", dev1},
+                                                         {interfaceA(), "apfw_factory_reset", "-m", dev1}}));
+    QCOMPARE(probe->deviceList().first().hfid, "PL500_FW2.01b03_FWDate_Jun 30 2016");
+    QCOMPARE(currentPage(), probe->child("page_4_1"));
+}
+
+void TestOperations::upgradeFails()
+{
+    const QString path = dir->filePath("garbage.pwfw");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not firmware");
+    file.close();
+    ModalAnswerer answerer;
+    answerer.chooseFile(path);
+    answerer.press(QMessageBox::Yes);
+    probe->button("buttonFirmwareUpgrade")->click();
+
+    QCOMPARE(answerer.seen.size(), 2);
+    QCOMPARE(lastResult(), "==== ERROR ====\n[upgrade_ggl] Error: " + path + ": not a firmware image\n");
+    // No keep runs, but back to the list and a rescan all the same.
+    QCOMPARE(dir->calls().size(), 2);
+    QCOMPARE(dir->calls().last(), (QStringList{interfaceA(), "discover_list", "-t", "2"}));
+    QCOMPARE(currentPage(), probe->child("page_4_1"));
+    QCOMPARE(probe->button("buttonFirmwareUpgrade")->text(), "Firmware &Upgrade");
+    QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), userHfid);
+    results().last()->close();
+}
+
+void TestOperations::upgradeKeepWithoutHfid()
+{
+    dir->setFault("get_hfid", {{"stdout", "[get_hfid] Error: no answer\n"}});
+    ModalAnswerer answerer;
+    answerer.chooseFile(firmware);
+    answerer.press(QMessageBox::Yes);
+    probe->button("buttonFirmwareUpgrade")->click();
+    // Nothing is written, and the user is told.
+    QCOMPARE(answerer.texts().mid(1), QStringList{"Keep current configuration?"});
+    QCOMPARE(lastResult(), "==== ERROR ====\n[get_hfid] Error: no answer\n");
+    QStringList subcommands;
+    for (const QStringList &call : dir->calls())
+        subcommands << call.at(1);
+    QCOMPARE(subcommands, (QStringList{"upgrade_ggl", "get_hfid", "discover_list"}));
+    results().last()->close();
+}
+
+void TestOperations::simpleConnect_data()
+{
+    QTest::addColumn<int>("failedStarts");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("first attempt") << 0 << 2;
+    QTest::newRow("third attempt") << 2 << 4;
+    QTest::newRow("never") << 100 << 6;
+}
+
+void TestOperations::simpleConnect()
+{
+    QFETCH(int, failedStarts);
+    QFETCH(int, runs);
+    // The randomize run prints the success marker too: it must not count.
+    const QString randomize = "  [apcm_uke_cmd] randomize\n[apcm_uke_cmd] action SUCCESS.\n\n";
+    dir->setFault("apcm_uke_cmd randomize", {{"stdout", randomize}});
+    if (failedStarts)
+        dir->setFault("apcm_uke_cmd start",
+                      {{"stdout", "[apcm_uke_cmd] action success.\n"}, {"runs", failedStarts}});
+    const int before = dir->log().size();
+    probe->button("buttonSimpleConnect")->click();
+
+    const QList<QStringList> calls = dir->calls();
+    QCOMPARE(calls.size(), runs);
+    QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_uke_cmd", "randomize", "-m", dev1}));
+    QCOMPARE(calls.last(), (QStringList{interfaceA(), "apcm_uke_cmd", "start", "-m", dev1}));
+    const QStringList log = logSince(before);
+    QCOMPARE(log.count("Emitting pwlctl.exe " + interfaceA() + " apcm_uke_cmd start -m " + dev1), runs - 1);
+    QVERIFY(log.last().startsWith("Finished"));
+    if (runs < 6)
+        QCOMPARE(lastResult(), randomize);
+    else
+        QCOMPARE(lastResult(), "==== ERROR ====\n" + randomize + "[apcm_uke_cmd] action success.\n");
+    QCOMPARE(results().last()->size(), QSize(397, 251));
+    QCOMPARE(probe->button("buttonSimpleConnect")->text(), "Simple &Connect");
+    QVERIFY(probe->button("buttonSimpleConnect")->isEnabled());
+    results().last()->close();
+}
+
+void TestOperations::changeKey_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("cancel") << QString();
+    QTest::newRow("empty OK") << "";
+    QTest::newRow("blanks inside and at both ends") << "  my home network  ";
+}
+
+void TestOperations::changeKey()
+{
+    QFETCH(QString, typed);
+    ModalAnswerer answerer;
+    if (typed.isNull())
+        answerer.cancel();
+    else
+        answerer.type(typed);
+    const QByteArray logBefore = dir->logBytes();
+    probe->button("buttonChangeKey")->click();
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().className, "QInputDialog");
+    QCOMPARE(answerer.seen.first().text, "Enter Password");
+    QCOMPARE(answerer.seen.first().title, "");
+    QCOMPARE(probe->button("buttonChangeKey")->text(), "Change &Key");
+    if (typed.isEmpty()) {
+        QCOMPARE(dir->logBytes(), logBefore);
+        QVERIFY(dir->calls().isEmpty());
+        QVERIFY(results().isEmpty());
+        return;
+    }
+    QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "set_npw", typed, "secure", "set_key", "-m", dev1}}));
+    QCOMPARE(dir->adapter(dev1).value("password").toString(), typed);
+    const QStringList log = dir->log();
+    QVERIFY(log.contains("Emitting pwlctl.exe " + interfaceA() + " set_npw ******** secure set_key -m " + dev1));
+    QVERIFY(!dir->logBytes().contains("my home network"));
+    QVERIFY(lastResult().startsWith("[set_npw] Done.\n"));
+    QVERIFY(lastResult().endsWith("[set_key] Done.\n")); // as printed, trailing line feed included
+    results().last()->close();
+}
+
+void TestOperations::hangingToolsAreEnded()
+{
+    ToolTimeLimits limits;
+    limits.quickMs = 300;
+    limits.longMs = 300;
+    probe->setTimeLimits(limits);
+    dir->setFault("apfw_factory_reset", {{"hang", true}, {"stdout", "resetting\n"}});
+    dir->setFault("apcm_uke_cmd", {{"hang", true}, {"stdout", ""}});
+    ModalAnswerer answerer;
+    probe->button("buttonFactoryDefault")->click();
+    QCOMPARE(dir->runningTools(), 0);
+    QCOMPARE(lastResult(), "==== ERROR ====resetting\n");
+    QVERIFY(dir->log().last().endsWith("exitCode=0, exitStatus=0, error=2."));
+
+    probe->button("buttonSimpleConnect")->click();
+    QCOMPARE(dir->runningTools(), 0);
+    // Every attempt really ran: none was refused for a late predecessor.
+    QCOMPARE(dir->calls().size(), 1 + 6);
+    QCOMPARE(dir->log().count("Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=2."), 1 + 6);
+    QVERIFY(answerer.seen.isEmpty());
+    for (DialogDeviceInfo *result : results())
+        result->close();
+}
+
+QTEST_MAIN(TestOperations)
+#include "tst_operations.moc"
