@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# A user's session in a real X window: start Tandrel in a fresh working directory with
+# the stand-in tool, click the first adapter, open its configuration page, run a factory
+# default, answer its box, close the window as a window manager would, and read the
+# event log and the tool's record of its command lines.
+#   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE
+set -euo pipefail
+tandrel=$1 sim=$2 x11close=$3
+title="Tandrel 1.01b01"
+work=$(mktemp -d)
+trap 'kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+cp "$sim" pwlctl.exe
+
+fail() { echo "FAIL: $*" >&2; echo "--- Tandrel.log" >&2; cat Tandrel.log >&2 || true; exit 1; }
+windows() { xdotool search --name "^$title\$" 2>/dev/null || true; }
+wait_for() { # wait_for DESCRIPTION COMMAND...
+    local what=$1; shift
+    for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+    fail "timed out waiting for $what"
+}
+logged() { grep -qF -- "$1" Tandrel.log 2>/dev/null; }
+window_count() { [[ $(windows | wc -l) -eq $1 ]]; }
+click_at() { # click_at WINDOW X Y, relative to the window
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+"$tandrel" & app=$!
+wait_for "the main window" window_count 1
+main=$(windows | head -n 1)
+sleep 0.5
+interface=$(sed -n 's/.*"interface": "\(.*\)".*/\1/p' pwlctl-sim.json | head -n 1)
+[[ -n "$interface" ]] || { echo "SKIP: no interface with a hardware address"; exit 77; }
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+
+# The first row of the device list lies below the Select Device row, at the left.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click_at "$main" 60 62
+wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
+# Configure sits in the middle of the bottom row.
+click_at "$main" $((WIDTH / 2)) $((HEIGHT - 30))
+sleep 0.5
+# Factory Default is the first action button under the banner: use its mnemonic.
+xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2))
+xdotool key alt+f
+wait_for "the result box" window_count 2
+box=$(windows | grep -vx "$main" | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$box")"
+xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
+xdotool key Return
+wait_for "the box to close" window_count 1
+
+"$x11close" "$title" || fail "no window to close"
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Tandrel did not end after its window was closed"
+wait "$app" || fail "Tandrel exited with $?"
+
+[[ "$(head -n 1 Tandrel.log)" == *"] ==== Tandrel started ====" ]] || fail "first record"
+[[ "$(tail -n 1 Tandrel.log)" == *"] ==== Tandrel closed ====" ]] || fail "last record"
+logged "Emitting pwlctl.exe $interface apfw_factory_reset -m 02:1A:7E:00:00:01" || fail "factory default not logged"
+logged "[apfw_factory_reset] Done." || fail "tool output not logged"
+grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:00:01\"]" pwlctl-sim.calls \
+    || fail "the tool never saw the factory default"
+grep -q '"userHfid": "PL500_FW1.02b05_FWDate_Jan 15 2014"' pwlctl-sim.json || fail "adapter not reset"
+echo "PASS: select, configure, factory default, close"
