@@ -55,6 +55,8 @@ private:
     void runFactoryDefault();
     void restoreConfiguration(QProcess &process, const QString &hfidPrefix);
     void showResult(const QString &text, bool fitToText = false);
+    // A run of the tool for the selected adapter, through the scan interface.
+    ToolRun deviceRun(const QStringList &subcommand, int timeLimitMs) const;
 
     Ui::Widget *ui;
     QStack<QWidget *> pageHistory;

@@ -12,14 +12,11 @@ void Widget::on_buttonChangeKey_clicked()
     if (password.isEmpty())
         return;
 
-    ToolRun run;
-    run.arguments = deviceCommand(interfaceAddress,
-                                  {QStringLiteral("set_npw"), password, QStringLiteral("secure"),
-                                   QStringLiteral("set_key")},
-                                  selectedDevice.address);
+    ToolRun run = deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"),
+                             QStringLiteral("set_key")},
+                            timeLimits.longMs);
     // The log is what users send to whoever helps them: the password stays out of it.
     run.secretArgument = 2;
-    run.timeLimitMs = timeLimits.longMs;
     run.busyButton = ui->buttonChangeKey;
     const QString output = runTool(process, run);
     endTool(process);

@@ -5,9 +5,7 @@
 void Widget::on_buttonShowDeviceInfo_clicked()
 {
     ToolProcess process;
-    ToolRun run;
-    run.arguments = deviceCommand(interfaceAddress, {QStringLiteral("apsta_info")}, selectedDevice.address);
-    run.timeLimitMs = timeLimits.quickMs;
+    ToolRun run = deviceRun({QStringLiteral("apsta_info")}, timeLimits.quickMs);
     run.busyButton = ui->buttonShowDeviceInfo;
     const QString output = runTool(process, run);
     showResult(deviceInfoText(output), true);

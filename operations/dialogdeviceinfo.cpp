@@ -1,6 +1,7 @@
 #include "dialogdeviceinfo.h"
 
 #include "app/widget.h"
+#include "commands.h"
 #include "ui_dialogdeviceinfo.h"
 
 DialogDeviceInfo::DialogDeviceInfo(QWidget *parent)
@@ -28,4 +29,12 @@ void Widget::showResult(const QString &text, bool fitToText)
     if (fitToText)
         window->adjustSize();
     window->show();
+}
+
+ToolRun Widget::deviceRun(const QStringList &subcommand, int timeLimitMs) const
+{
+    ToolRun run;
+    run.arguments = deviceCommand(interfaceAddress, subcommand, selectedDevice.address);
+    run.timeLimitMs = timeLimitMs;
+    return run;
 }

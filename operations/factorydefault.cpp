@@ -12,10 +12,7 @@ void Widget::on_buttonFactoryDefault_clicked()
 void Widget::runFactoryDefault()
 {
     ToolProcess process;
-    ToolRun run;
-    run.arguments = deviceCommand(interfaceAddress, {QStringLiteral("apfw_factory_reset")},
-                                  selectedDevice.address);
-    run.timeLimitMs = timeLimits.quickMs;
+    ToolRun run = deviceRun({QStringLiteral("apfw_factory_reset")}, timeLimits.quickMs);
     run.busyButton = ui->buttonFactoryDefault;
     const QString output = runTool(process, run);
     // A reset that outlived its limit is over before its outcome is reported.

@@ -22,10 +22,7 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
 
     // The button stays busy through the keep or the reset that follows the upgrade.
     const QString caption = ui->buttonFirmwareUpgrade->text();
-    ToolRun run;
-    run.arguments = deviceCommand(interfaceAddress, {QStringLiteral("upgrade_ggl"), path},
-                                  selectedDevice.address);
-    run.timeLimitMs = timeLimits.longMs;
+    ToolRun run = deviceRun({QStringLiteral("upgrade_ggl"), path}, timeLimits.longMs);
     run.busyButton = ui->buttonFirmwareUpgrade;
     run.leaveBusy = false;
     const QString output = runTool(process, run);
@@ -45,12 +42,8 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
 
 void Widget::restoreConfiguration(QProcess &process, const QString &hfidPrefix)
 {
-    ToolRun read;
-    read.arguments = deviceCommand(interfaceAddress,
-                                   {QStringLiteral("get_hfid"), QStringLiteral("manufacturer")},
-                                   selectedDevice.address);
-    read.timeLimitMs = timeLimits.longMs;
-    const QString output = runTool(process, read);
+    const QString output = runTool(
+        process, deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, timeLimits.longMs));
 
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
@@ -60,19 +53,13 @@ void Widget::restoreConfiguration(QProcess &process, const QString &hfidPrefix)
         return;
     }
 
-    ToolRun write;
-    write.arguments = deviceCommand(interfaceAddress,
-                                    {QStringLiteral("set_hfid"), QStringLiteral("user"),
-                                     keptUserHfid(hfidPrefix, manufacturerHfid)},
-                                    selectedDevice.address);
-    write.timeLimitMs = timeLimits.longMs;
+    ToolRun write = deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"),
+                               keptUserHfid(hfidPrefix, manufacturerHfid)},
+                              timeLimits.longMs);
     write.record = RunRecord::StatusOnly;
     runTool(process, write);
 
-    ToolRun restart;
-    restart.arguments = deviceCommand(interfaceAddress, {QStringLiteral("apcm_sta_restart")},
-                                      selectedDevice.address);
-    restart.timeLimitMs = timeLimits.longMs;
+    ToolRun restart = deviceRun({QStringLiteral("apcm_sta_restart")}, timeLimits.longMs);
     restart.record = RunRecord::EmittingOnly;
     runTool(process, restart);
     endTool(process);

@@ -7,17 +7,10 @@ void Widget::on_buttonSimpleConnect_clicked()
     ToolProcess process;
     const QString caption = enterBusy(ui->buttonSimpleConnect);
 
-    ToolRun randomize;
-    randomize.arguments = deviceCommand(interfaceAddress,
-                                        {QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")},
-                                        selectedDevice.address);
-    randomize.timeLimitMs = timeLimits.longMs;
-    const QString randomizeOutput = runTool(process, randomize);
+    const QString randomizeOutput = runTool(
+        process, deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, timeLimits.longMs));
 
-    ToolRun start = randomize;
-    start.arguments = deviceCommand(interfaceAddress,
-                                    {QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")},
-                                    selectedDevice.address);
+    const ToolRun start = deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, timeLimits.longMs);
     QString startOutput;
     bool started = false;
     for (int attempts = 5; attempts > 0 && !started; --attempts) {
