@@ -253,13 +253,15 @@ void TestToolBridge::scanState()
     QCOMPARE(captionDuring, "Running...");
     QCOMPARE(scan->text(), "&Scan");
     QVERIFY(scan->isEnabled() && list->isEnabled());
-    QCOMPARE(probe->rows(), QStringList{dev2 + " - PL1200E"});
+    // The runs start together, so either one may be the one that crashed.
+    QCOMPARE(probe->rows().size(), 1);
+    const QString survivor = probe->deviceList().first().address;
 
     clickRow(0);
     QVERIFY(configure->isEnabled());
     probe->scan();
     QVERIFY(!configure->isEnabled()); // a scan always asks for a new selection
-    QCOMPARE(probe->selectedDevice().address, dev2);
+    QCOMPARE(probe->selectedDevice().address, survivor);
 
     // A scan that finds nothing keeps the interface of the last one that did.
     dir->writeState({});
