@@ -21,11 +21,12 @@ int lastUsableAt(const QString &text, int start)
 }
 
 // The segment rewritten as "ADDRESS\tAT\tHFID", or the segment itself when it holds no
-// whole device line.
-QString rewriteSegment(const QString &segment)
+// whole device line; `whole` says which.
+QString rewriteSegment(const QString &segment, bool *whole)
 {
     const int at = lastUsableAt(segment, 0);
-    if (at < 0)
+    *whole = at >= 0;
+    if (!*whole)
         return segment;
     const int interfaceAt = segment.lastIndexOf(interfaceMarker);
     const int hfidAt = segment.indexOf(hfidMarker, interfaceAt + interfaceMarker.size());
@@ -60,8 +61,8 @@ DiscoveryResult parseDiscoveryOutput(const QString &output)
         // The search begins inside the tag at `start`, so it finds the next one.
         const int next = output.indexOf(tag, start + 10);
         const QString segment = output.mid(start, next < 0 ? -1 : next - start).trimmed();
-        const bool whole = lastUsableAt(segment, 0) >= 0;
-        const QString rewritten = rewriteSegment(segment);
+        bool whole = false;
+        const QString rewritten = rewriteSegment(segment, &whole);
         result.foundLines.append(rewritten);
         if (whole) {
             const QStringList parts = rewritten.split(QLatin1Char('\t'));
