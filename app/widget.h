@@ -48,7 +48,7 @@ private:
     QString enterBusy(QPushButton *button);
     void leaveBusy(QPushButton *button, const QString &caption);
 
-    // Discovery (tool/discovery_widget.cpp).
+    // Discovery (tool/scan.cpp).
     void scanDevices();
 
     // Device operations (operations/).

@@ -19,6 +19,5 @@ void Widget::on_buttonChangeKey_clicked()
     run.secretArgument = 2;
     run.busyButton = ui->buttonChangeKey;
     const QString output = runTool(process, run);
-    endTool(process);
     showResult(output);
 }

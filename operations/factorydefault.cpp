@@ -15,8 +15,6 @@ void Widget::runFactoryDefault()
     ToolRun run = deviceRun({QStringLiteral("apfw_factory_reset")}, timeLimits.quickMs);
     run.busyButton = ui->buttonFactoryDefault;
     const QString output = runTool(process, run);
-    // A reset that outlived its limit is over before its outcome is reported.
-    endTool(process);
 
     if (factoryDefaultSucceeded(output))
         QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="),

@@ -26,7 +26,6 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     run.busyButton = ui->buttonFirmwareUpgrade;
     run.leaveBusy = false;
     const QString output = runTool(process, run);
-    endTool(process);
 
     if (!upgradeSucceeded(output))
         showResult(errorText(output, true));
@@ -48,7 +47,6 @@ void Widget::restoreConfiguration(QProcess &process, const QString &hfidPrefix)
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
-        endTool(process);
         showResult(errorText(output, true));
         return;
     }
@@ -62,7 +60,6 @@ void Widget::restoreConfiguration(QProcess &process, const QString &hfidPrefix)
     ToolRun restart = deviceRun({QStringLiteral("apcm_sta_restart")}, timeLimits.longMs);
     restart.record = RunRecord::EmittingOnly;
     runTool(process, restart);
-    endTool(process);
 
     QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="),
                              QMessageBox::Ok, QMessageBox::NoButton);

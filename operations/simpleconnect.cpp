@@ -17,7 +17,6 @@ void Widget::on_buttonSimpleConnect_clicked()
         startOutput = runTool(process, start);
         started = simpleConnectStarted(startOutput);
     }
-    endTool(process);
 
     leaveBusy(ui->buttonSimpleConnect, caption);
     showResult(simpleConnectText(randomizeOutput, startOutput, started));

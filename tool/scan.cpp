@@ -9,14 +9,11 @@ void Widget::on_buttonScan_clicked()
 
 void Widget::scanDevices()
 {
-    const QString caption = ui->buttonScan->text();
     ui->listDevice->setEnabled(false);
     ui->buttonConfigure->setEnabled(false);
-    ui->buttonScan->setEnabled(false);
-    ui->buttonScan->setText(QStringLiteral("Running..."));
     deviceList.clear();
     deviceModel.setStringList({});
-    repaint();
+    const QString caption = enterBusy(ui->buttonScan);
 
     QList<QStringList> argumentLists;
     for (const QString &address : qAsConst(localAddresses))
@@ -37,8 +34,7 @@ void Widget::scanDevices()
         }
     }
 
-    ui->buttonScan->setText(caption);
-    ui->buttonScan->setEnabled(true);
+    leaveBusy(ui->buttonScan, caption);
     ui->listDevice->setEnabled(true);
 
     QStringList rows;

@@ -64,8 +64,6 @@ void Widget::leaveBusy(QPushButton *button, const QString &caption)
 
 QString Widget::runTool(QProcess &process, const ToolRun &run)
 {
-    // A run left over from a time limit would refuse the next start and hold its wait.
-    endTool(process);
     process.setProgram(toolProgram());
     process.setArguments(run.arguments);
     appendLog(emittingRecord(process.arguments(), run.secretArgument));
@@ -84,6 +82,9 @@ QString Widget::runTool(QProcess &process, const ToolRun &run)
     }
     if (run.record != RunRecord::EmittingOnly)
         appendLog(finishedRecord(process));
+    // A run that outlived its limit ends here, once its records are written: left running,
+    // it would refuse the next start on this process and outlive the action.
+    endTool(process);
 
     if (run.busyButton && run.leaveBusy)
         leaveBusy(run.busyButton, caption);

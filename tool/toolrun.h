@@ -48,8 +48,8 @@ QString finishedRecord(const QProcess &process);
 // Ends a tool that is still running: kill, then wait for it.
 void endTool(QProcess &process);
 
-// A process object owned by one action. Whatever tool it still runs when the action
-// ends is ended then, on every path out of the action.
+// A process object for the tool. runTool ends each run before it returns; a tool that
+// this object still runs when it is destroyed (a batch run past its limit) is ended then.
 class ToolProcess : public QProcess
 {
 public:
