@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "tool/discovery.h"
+
 QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
                           const QString &deviceAddress)
 {
@@ -38,8 +40,7 @@ bool simpleConnectStarted(const QString &output)
 
 QString extractHfidPrefix(const QString &hfid)
 {
-    QString head = hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
-    head = head.left(head.lastIndexOf(QLatin1String("_FW")));
+    const QString head = hfidBeforeFirmware(hfid);
     const int beforeModel = head.lastIndexOf(QLatin1Char('_'));
     return beforeModel < 0 ? QString() : head.left(beforeModel);
 }

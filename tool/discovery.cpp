@@ -77,10 +77,20 @@ DiscoveryResult parseDiscoveryOutput(const QString &output)
     return result;
 }
 
+QString hfidBeforeDate(const QString &hfid)
+{
+    return hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
+}
+
+QString hfidBeforeFirmware(const QString &hfid)
+{
+    const QString beforeDate = hfidBeforeDate(hfid);
+    return beforeDate.left(beforeDate.lastIndexOf(QLatin1String("_FW")));
+}
+
 QString modelName(const QString &hfid)
 {
-    QString name = hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
-    name = name.left(name.lastIndexOf(QLatin1String("_FW")));
+    const QString name = hfidBeforeFirmware(hfid);
     return name.mid(name.lastIndexOf(QLatin1Char('_')) + 1);
 }
 

@@ -12,7 +12,7 @@ QString firmwareDate(const QString &hfid)
 
 QString firmwareVersion(const QString &hfid)
 {
-    QString version = hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
+    QString version = hfidBeforeDate(hfid);
     version = version.mid(version.lastIndexOf(QLatin1String("_FW")) + 3);
     const int build = version.indexOf(QLatin1Char('b'), 0, Qt::CaseInsensitive);
     return build < 0 ? version : version.left(build);
