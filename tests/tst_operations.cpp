@@ -5,7 +5,6 @@
 #include "ui_dialogdeviceinfo.h"
 #include "widgetprobe.h"
 
-#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -69,8 +68,7 @@ void TestOperations::init()
     probe->scan();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    auto *list = probe->child<QListView>("listDevice");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    probe->clickRow(0);
     probe->button("buttonConfigure")->click();
     QCOMPARE(currentPage(), probe->child("page_5"));
     QFile::remove(dir->filePath("pwlctl-sim.calls"));

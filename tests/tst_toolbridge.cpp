@@ -35,8 +35,6 @@ private slots:
     void selectionOddRows();
 
 private:
-    void clickRow(int row);
-
     std::unique_ptr<ToolDir> dir;
     std::unique_ptr<Widget> window;
     std::unique_ptr<WidgetProbe> probe;
@@ -59,13 +57,6 @@ void TestToolBridge::cleanup()
 {
     window.reset();
     QCOMPARE(dir->runningTools(), 0);
-}
-
-void TestToolBridge::clickRow(int row)
-{
-    auto *list = probe->child<QListView>("listDevice");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(row, 0)).center());
 }
 
 void TestToolBridge::runTool_data()
@@ -257,7 +248,7 @@ void TestToolBridge::scanState()
     QCOMPARE(probe->rows().size(), 1);
     const QString survivor = probe->deviceList().first().address;
 
-    clickRow(0);
+    probe->clickRow(0);
     QVERIFY(configure->isEnabled());
     probe->scan();
     QVERIFY(!configure->isEnabled()); // a scan always asks for a new selection
@@ -275,7 +266,7 @@ void TestToolBridge::selection()
 {
     probe->scan();
     QCOMPARE(probe->interfaceAddress(), interfaceB());
-    clickRow(0);
+    probe->clickRow(0);
     QCOMPARE(probe->selectedDevice().address, dev1);
     QCOMPARE(probe->selectedDevice().hfid, hfid1);
     QCOMPARE(probe->child<QLabel>("labelDeviceBanner")->text(),
@@ -300,14 +291,14 @@ void TestToolBridge::selectionOddRows()
     dir->writeState({simAdapter(dev1, interfaceA(), "A_M1_FW1_FWDate_Jan 01 2001"),
                      simAdapter(dev1, interfaceB(), "B_M2_FW2_FWDate_Feb 02 2002")});
     probe->scan();
-    clickRow(0);
+    probe->clickRow(0);
     QCOMPARE(probe->selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
     QCOMPARE(probe->interfaceAddress(), interfaceB());
 
     // A row edited so that it names no adapter keeps the previous selection.
     auto *list = probe->child<QListView>("listDevice");
     list->model()->setData(list->model()->index(0, 0), "nobody - M1");
-    clickRow(0);
+    probe->clickRow(0);
     QCOMPARE(probe->selectedDevice().address, dev1);
     QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().contains("Name: M2"));
     QCOMPARE(dir->log().last(), "selected Device = " + dev1);
@@ -317,7 +308,7 @@ void TestToolBridge::selectionOddRows()
     dir->setFault("discover_list", {{"stdout", empty}});
     probe->scan();
     QCOMPARE(probe->rows(), (QStringList{" - M3", " - M3"}));
-    clickRow(0);
+    probe->clickRow(0);
     QCOMPARE(probe->selectedDevice().address, "");
     QVERIFY(!probe->button("buttonConfigure")->isEnabled());
 }

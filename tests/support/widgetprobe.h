@@ -2,8 +2,10 @@
 
 #include "app/widget.h"
 
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 
 // The tests' view of the main window's state.
 class WidgetProbe
@@ -32,6 +34,14 @@ public:
         return w.findChild<T *>(QLatin1String(name));
     }
     QPushButton *button(const char *name) const { return child<QPushButton>(name); }
+
+    // A mouse click on a row of the device list, as a user selects an adapter.
+    void clickRow(int row) const
+    {
+        auto *list = child<QListView>("listDevice");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
+    }
 
 private:
     Widget &w;
