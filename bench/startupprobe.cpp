@@ -6,8 +6,9 @@
 // program's top-level window, which the DAMAGE extension reports; the window is then asked
 // to close as a window manager would, and wait4 gives the peak resident set. The report
 // has medians and quartiles, and each program's ratio of medians to the last program's.
+#include "wmdelete.h"
+
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
 #include <poll.h>
@@ -19,7 +20,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -59,8 +59,6 @@ public:
         if (!XDamageQueryExtension(display, &damageEventBase, &errorBase))
             fail("the display has no DAMAGE extension");
         pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-        protocolsAtom = XInternAtom(display, "WM_PROTOCOLS", False);
-        deleteAtom = XInternAtom(display, "WM_DELETE_WINDOW", False);
         // Top-level windows come and go under the root: their creation and mapping.
         XSelectInput(display, root, SubstructureNotifyMask);
         XSync(display, False);
@@ -105,7 +103,7 @@ public:
             }
         }
 
-        close(window);
+        askToClose(display, window);
         result.peakKib = waitForExit(pid, path);
         return result;
     }
@@ -161,20 +159,6 @@ private:
         return pid;
     }
 
-    void close(Window window)
-    {
-        XEvent event;
-        std::memset(&event, 0, sizeof event);
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = protocolsAtom;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = long(deleteAtom);
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
-        XFlush(display);
-    }
-
     // The peak resident set in KiB of a program asked to close.
     static long waitForExit(pid_t pid, const std::string &path)
     {
@@ -204,8 +188,6 @@ private:
     Window root;
     int damageEventBase = 0;
     Atom pidAtom;
-    Atom protocolsAtom;
-    Atom deleteAtom;
 };
 
 // Windows vanish between an event and the look at them; that is no error here.

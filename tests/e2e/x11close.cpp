@@ -1,12 +1,11 @@
 // Asks a window to close the way a window manager does: a WM_DELETE_WINDOW message.
 //   x11close "WINDOW TITLE"
 // Exits 0 when a window with that exact title was asked, 1 when none was found.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
+#include "wmdelete.h"
+
 #include <X11/Xutil.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -56,16 +55,7 @@ int main(int argc, char *argv[])
         XCloseDisplay(display);
         return 1;
     }
-    XEvent event;
-    std::memset(&event, 0, sizeof event);
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
+    askToClose(display, window);
     XCloseDisplay(display);
     return 0;
 }
