@@ -26,6 +26,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -392,14 +395,47 @@ private:
 
 qint64 now() { return QDateTime::currentMSecsSinceEpoch(); }
 
+#ifdef Q_OS_WIN
+LONG WINAPI endWithException(EXCEPTION_POINTERS *)
+{
+    // The process ends with the exception's status, as a crash does, without asking for a
+    // debugger or an error report.
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+#endif
+
 [[noreturn]] void crash()
 {
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+    // abort() ends with exit code 3, a normal exit as far as the caller can tell; a real
+    // crash ends with an exception status such as 0xC0000005.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(endWithException);
+    *static_cast<volatile int *>(nullptr) = 0;
+#else
     // A crash exit is the point, a core file is not.
     const rlimit none{0, 0};
     setrlimit(RLIMIT_CORE, &none);
 #endif
     std::abort();
+}
+
+// Prints `text` over and over to `stream`, up to `bytes` in all, or without end when
+// `bytes` is negative.
+void flood(std::FILE *stream, const QByteArray &text, qint64 bytes)
+{
+    if (text.isEmpty())
+        return;
+    QByteArray chunk;
+    while (chunk.size() < 65536)
+        chunk += text;
+    for (qint64 left = bytes; bytes < 0 || left > 0;) {
+        const qint64 size = bytes < 0 ? chunk.size() : qMin<qint64>(left, chunk.size());
+        if (std::fwrite(chunk.constData(), 1, size_t(size), stream) != size_t(size))
+            return; // the reader is gone
+        left -= size;
+    }
+    std::fflush(stream);
 }
 
 } // namespace
@@ -452,6 +488,11 @@ int main(int argc, char *argv[])
         out.text = knobs.value(QStringLiteral("stdout")).toString().toUtf8();
     std::fwrite(out.text.constData(), 1, size_t(out.text.size()), stdout);
     std::fflush(stdout);
+    if (knobs.contains(QStringLiteral("floodText"))) {
+        const bool toStderr = knobs.value(QStringLiteral("floodStream")).toString() == QLatin1String("stderr");
+        flood(toStderr ? stderr : stdout, knobs.value(QStringLiteral("floodText")).toString().toUtf8(),
+              qint64(knobs.value(QStringLiteral("floodBytes")).toDouble(-1)));
+    }
 
     if (knobs.value(QStringLiteral("crash")).toBool())
         crash();
