@@ -43,7 +43,7 @@ private slots:
 
 private:
     // Running the tool (tool/toolrun.cpp).
-    QString runTool(QProcess &process, const ToolRun &run);
+    QString runTool(ToolProcess &process, const ToolRun &run);
     QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);
     QString enterBusy(QPushButton *button);
     void leaveBusy(QPushButton *button, const QString &caption);
@@ -53,7 +53,7 @@ private:
 
     // Device operations (operations/).
     void runFactoryDefault();
-    void restoreConfiguration(QProcess &process, const QString &hfidPrefix);
+    void restoreConfiguration(ToolProcess &process, const QString &hfidPrefix);
     void showResult(const QString &text, bool fitToText = false);
     // A run of the tool for the selected adapter, through the scan interface.
     ToolRun deviceRun(const QStringList &subcommand, int timeLimitMs) const;
@@ -68,7 +68,7 @@ private:
     DeviceList deviceList;
     QList<QString> localAddresses;
     QStringListModel deviceModel;
-    ToolTimeLimits timeLimits;
+    ToolLimits toolLimits;
 
     friend class WidgetProbe; // the tests' view of the window's state
 };

@@ -14,7 +14,7 @@ void Widget::on_buttonChangeKey_clicked()
 
     ToolRun run = deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"),
                              QStringLiteral("set_key")},
-                            timeLimits.longMs);
+                            toolLimits.longMs);
     // The log is what users send to whoever helps them: the password stays out of it.
     run.secretArgument = 2;
     run.busyButton = ui->buttonChangeKey;

@@ -5,7 +5,7 @@
 void Widget::on_buttonShowDeviceInfo_clicked()
 {
     ToolProcess process;
-    ToolRun run = deviceRun({QStringLiteral("apsta_info")}, timeLimits.quickMs);
+    ToolRun run = deviceRun({QStringLiteral("apsta_info")}, toolLimits.quickMs);
     run.busyButton = ui->buttonShowDeviceInfo;
     const QString output = runTool(process, run);
     showResult(deviceInfoText(output), true);

@@ -12,7 +12,7 @@ void Widget::on_buttonFactoryDefault_clicked()
 void Widget::runFactoryDefault()
 {
     ToolProcess process;
-    ToolRun run = deviceRun({QStringLiteral("apfw_factory_reset")}, timeLimits.quickMs);
+    ToolRun run = deviceRun({QStringLiteral("apfw_factory_reset")}, toolLimits.quickMs);
     run.busyButton = ui->buttonFactoryDefault;
     const QString output = runTool(process, run);
 

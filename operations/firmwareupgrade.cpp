@@ -22,7 +22,7 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
 
     // The button stays busy through the keep or the reset that follows the upgrade.
     const QString caption = ui->buttonFirmwareUpgrade->text();
-    ToolRun run = deviceRun({QStringLiteral("upgrade_ggl"), path}, timeLimits.longMs);
+    ToolRun run = deviceRun({QStringLiteral("upgrade_ggl"), path}, toolLimits.longMs);
     run.busyButton = ui->buttonFirmwareUpgrade;
     run.leaveBusy = false;
     const QString output = runTool(process, run);
@@ -39,10 +39,10 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     scanDevices();
 }
 
-void Widget::restoreConfiguration(QProcess &process, const QString &hfidPrefix)
+void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefix)
 {
     const QString output = runTool(
-        process, deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, timeLimits.longMs));
+        process, deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs));
 
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
@@ -53,11 +53,11 @@ void Widget::restoreConfiguration(QProcess &process, const QString &hfidPrefix)
 
     ToolRun write = deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"),
                                keptUserHfid(hfidPrefix, manufacturerHfid)},
-                              timeLimits.longMs);
+                              toolLimits.longMs);
     write.record = RunRecord::StatusOnly;
     runTool(process, write);
 
-    ToolRun restart = deviceRun({QStringLiteral("apcm_sta_restart")}, timeLimits.longMs);
+    ToolRun restart = deviceRun({QStringLiteral("apcm_sta_restart")}, toolLimits.longMs);
     restart.record = RunRecord::EmittingOnly;
     runTool(process, restart);
 

@@ -3,6 +3,7 @@
 #include "app/screen.h"
 #include "operations/commands.h"
 #include "tool/discovery.h"
+#include "tool/rowdelegate.h"
 #include "tool/selection.h"
 #include "tool/toolrun.h"
 
@@ -32,6 +33,8 @@ private slots:
     void reportedHfid_data();
     void reportedHfid();
     void simpleConnect();
+    void shownTexts_data();
+    void shownTexts();
 };
 
 void TestLogic::logRecord_data()
@@ -97,7 +100,7 @@ void TestLogic::runRecords()
     QCOMPARE(emittingRecord(arguments), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw two words  secure");
     QCOMPARE(emittingRecord(arguments, 2), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw ******** secure");
     QCOMPARE(emittingRecord({}), "Emitting pwlctl.exe ");
-    QCOMPARE(finishedRecord(-1, 1, 2), "Finished pwlctl.exe status: exitCode=-1, exitStatus=1, error=2.");
+    QCOMPARE(finishedRecord({-1, 1, 2}), "Finished pwlctl.exe status: exitCode=-1, exitStatus=1, error=2.");
 }
 
 void TestLogic::hfidCuts_data()
@@ -144,6 +147,9 @@ void TestLogic::banner()
                                    "<p>Firmware date: </p></body></html>");
     // A value that looks like a placeholder or like markup is shown as it is.
     QCOMPARE(fillBanner("%1|%2|%3", "x_%2<b>_FW%3_FWDate_%1"), "%2&lt;b&gt;|%3|%1");
+    // A model name of a megabyte shows as its beginning.
+    const QString banner = fillBanner("%1|%2|%3", QString(1 << 20, 'M') + "_FW1.0b1_FWDate_Jan 01 2020");
+    QCOMPARE(banner, QString(maxShownChars, 'M') + QChar(0x2026) + "|1.0|Jan 01 2020");
 }
 
 void TestLogic::rowAddress_data()
@@ -234,6 +240,34 @@ void TestLogic::simpleConnect()
     QCOMPARE(simpleConnectText("R\n", "S\n", false), "==== ERROR ====\nR\nS\n");
     QCOMPARE(simpleConnectText("R", "S", false), "==== ERROR ====\nR\nS");
     QCOMPARE(simpleConnectText("", "", false), "==== ERROR ====\n");
+}
+
+void TestLogic::shownTexts_data()
+{
+    const QString closing = "[The output goes on. The whole of it is in Tandrel.log.]";
+    const QString ellipsis = QChar(0x2026);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("maxChars");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("shortened");
+    QTest::newRow("short: untouched") << "a\nb\n" << 4 << "a\nb\n" << "a\nb\n";
+    QTest::newRow("long: cut at the last line end that fits")
+        << "line1\nline2\nline3\n" << 14 << "line1\nline2\n" + closing << "line1\nline2\nli" + ellipsis;
+    QTest::newRow("long without a near line end: cut at the limit")
+        << "a\nbcdefghij" << 6 << "a\nbcde\n" + closing << "a\nbcde" + ellipsis;
+    QTest::newRow("a surrogate pair is not split")
+        << "abc" + QString::fromUtf8("\xF0\x9F\x94\x8C") + "def" << 4 << "abc\n" + closing
+        << "abc" + ellipsis;
+}
+
+void TestLogic::shownTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, maxChars);
+    QFETCH(QString, window);
+    QFETCH(QString, shortened);
+    QCOMPARE(resultWindowText(text, maxChars), window);
+    QCOMPARE(shortenedText(text, maxChars), shortened);
 }
 
 QTEST_GUILESS_MAIN(TestLogic)

@@ -4,11 +4,27 @@
 #include "widgetprobe.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include "tool/rowdelegate.h"
 #include <QListView>
 #include <QMessageBox>
 #include <QtTest>
 
 namespace {
+// The resident memory of this process, in bytes.
+qint64 residentBytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
+const qint64 smallCap = 100000;
 const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
 const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");
 const QString hfid1 = QStringLiteral("Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014");
@@ -33,6 +49,10 @@ private slots:
     void scanState();
     void selection();
     void selectionOddRows();
+    void outputCap_data();
+    void outputCap();
+    void scanKeepsLinesBeforeCap();
+    void longRows();
 
 private:
     std::unique_ptr<ToolDir> dir;
@@ -99,6 +119,7 @@ void TestToolBridge::runTool()
         run.arguments = args;
         run.timeLimitMs = limitMs;
         text = probe->runTool(process, run);
+        QCOMPARE(dir->runningTools(), 0); // a late run is ended and waited for by the run itself
     }
     QCOMPARE(text, output);
     const QStringList log = dir->log().mid(before);
@@ -311,6 +332,103 @@ void TestToolBridge::selectionOddRows()
     probe->clickRow(0);
     QCOMPARE(probe->selectedDevice().address, "");
     QVERIFY(!probe->button("buttonConfigure")->isEnabled());
+}
+
+void TestToolBridge::outputCap_data()
+{
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<int>("outputBytes");
+    QTest::addColumn<bool>("cut");
+    const QString head = "[apsta_info] Done.\n";
+    QTest::newRow("endless output: cut at the cap, the marker before it kept")
+        << QJsonObject{{"stdout", head}, {"floodText", "y\n"}} << int(smallCap) << true;
+    QTest::newRow("exactly the cap: whole, run not ended")
+        << QJsonObject{{"stdout", head}, {"floodText", "y\n"}, {"floodBytes", smallCap - head.size()}}
+        << int(smallCap) << false;
+    QTest::newRow("one byte more: cut")
+        << QJsonObject{{"stdout", head}, {"floodText", "y\n"}, {"floodBytes", smallCap - head.size() + 1}}
+        << int(smallCap) << true;
+    // Were it buffered, the memory check below would see it.
+    QTest::newRow("100 MB on stderr: never kept")
+        << QJsonObject{{"stdout", head}, {"floodText", "e\n"}, {"floodBytes", 100e6}, {"floodStream", "stderr"}}
+        << head.size() << false;
+}
+
+void TestToolBridge::outputCap()
+{
+    QFETCH(QJsonObject, fault);
+    QFETCH(int, outputBytes);
+    QFETCH(bool, cut);
+    ToolLimits limits;
+    limits.outputCapBytes = smallCap;
+    probe->setLimits(limits);
+    dir->setFault("apsta_info", fault);
+    const int before = dir->log().size();
+    const qint64 memoryBefore = residentBytes();
+    QString text;
+    {
+        ToolProcess process;
+        ToolRun run;
+        run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
+        run.timeLimitMs = 60000; // a run that is not ended at the cap shows as error=2
+        text = probe->runTool(process, run);
+        QCOMPARE(dir->runningTools(), 0);
+        QVERIFY2(residentBytes() - memoryBefore < 50e6, qPrintable(QString::number(residentBytes() - memoryBefore)));
+    }
+    QCOMPARE(text.size(), outputBytes);
+    QVERIFY(text.startsWith("[apsta_info] Done.\n"));
+    const QStringList log = dir->log().mid(before);
+    QCOMPARE(log.last(), "Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=5.");
+    const QString cutRecord = "pwlctl.exe printed more than 100000 bytes: its output was cut there and the run was ended.";
+    QCOMPARE(log.at(log.size() - 2) == cutRecord, cut);
+    // The output stands in the log whole, up to the cap.
+    QCOMPARE(log.mid(1, log.size() - (cut ? 3 : 2)).join('\n'), text.trimmed());
+}
+
+void TestToolBridge::scanKeepsLinesBeforeCap()
+{
+    ToolLimits limits;
+    limits.outputCapBytes = smallCap;
+    limits.discoveryMs = 60000;
+    probe->setLimits(limits);
+    probe->setLocalAddresses({interfaceA()});
+    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: M_FW1_FWDate_Jan 01 2001\n"},
+                                    {"floodText", "[discover_list] still looking\n"}});
+    ModalAnswerer answerer; // no box is expected
+    probe->scan();
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(probe->rows(), QStringList{"D1 - M"});
+    QCOMPARE(probe->interfaceAddress(), interfaceA());
+    const QStringList log = dir->log();
+    const int finished = log.lastIndexOf(QRegularExpression("^Finished pwlctl.exe status: .*"));
+    QVERIFY(log.at(finished).endsWith("error=5."));
+    QVERIFY(log.at(finished - 1).startsWith("pwlctl.exe printed more than 100000 bytes"));
+    QCOMPARE(dir->runningTools(), 0);
+}
+
+void TestToolBridge::longRows()
+{
+    // A row and a banner of megabytes: the model keeps them whole, the window shows a part.
+    const QString model = QString(2 << 20, 'M');
+    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + model
+                                                   + "_FW1.0b1_FWDate_Jan 01 2020\n"}});
+    probe->setLocalAddresses({interfaceA()});
+    probe->scan();
+    QCOMPARE(probe->rows(), QStringList{"D1 - " + model});
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *list = probe->child<QListView>("listDevice");
+    const QModelIndex row = list->model()->index(0, 0);
+    QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width()
+                 < list->fontMetrics().horizontalAdvance(QString(2 * maxShownChars, 'M')),
+             true);
+    probe->clickRow(0);
+    QCOMPARE(probe->selectedDevice().address, "D1");
+    QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().size() < 2 * maxShownChars);
+    // No in-place editor for such a row.
+    list->edit(row);
+    QVERIFY(!list->findChild<QLineEdit *>());
+    window->close();
 }
 
 QTEST_MAIN(TestToolBridge)

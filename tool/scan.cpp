@@ -19,7 +19,7 @@ void Widget::scanDevices()
     for (const QString &address : qAsConst(localAddresses))
         argumentLists.append({address, QStringLiteral("discover_list"), QStringLiteral("-t"),
                               QStringLiteral("2")});
-    const QStringList outputs = runToolBatch(argumentLists, timeLimits.discoveryMs);
+    const QStringList outputs = runToolBatch(argumentLists, toolLimits.discoveryMs);
 
     for (int run = 0; run < outputs.size(); ++run) {
         const DiscoveryResult result = parseDiscoveryOutput(outputs.at(run));

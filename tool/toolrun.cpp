@@ -3,6 +3,8 @@
 #include "app/widget.h"
 #include "ui_widget.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -23,19 +25,18 @@ QString emittingRecord(const QStringList &arguments, int secretArgument)
     return QStringLiteral("Emitting pwlctl.exe ") + shown.join(QLatin1Char(' '));
 }
 
-QString finishedRecord(int exitCode, int exitStatus, int error)
+QString finishedRecord(const RunStatus &status)
 {
     return QStringLiteral("Finished pwlctl.exe status: exitCode=%1, exitStatus=%2, error=%3.")
-        .arg(exitCode)
-        .arg(exitStatus)
-        .arg(error);
+        .arg(status.exitCode)
+        .arg(status.exitStatus)
+        .arg(status.error);
 }
 
-QString finishedRecord(const QProcess &process)
+QString outputCutRecord(qint64 capBytes)
 {
-    // A tool that never started has no exit code, whatever the failed launch left behind.
-    const bool started = process.error() != QProcess::FailedToStart;
-    return finishedRecord(started ? process.exitCode() : 0, int(process.exitStatus()), int(process.error()));
+    return QStringLiteral("pwlctl.exe printed more than %1 bytes: its output was cut there and the run was ended.")
+        .arg(capBytes);
 }
 
 void endTool(QProcess &process)
@@ -43,7 +44,100 @@ void endTool(QProcess &process)
     if (process.state() == QProcess::NotRunning)
         return;
     process.kill();
-    process.waitForFinished(-1);
+    // A killed tool is normally gone at once; one that is not must not hold the window forever.
+    process.waitForFinished();
+}
+
+namespace {
+
+class InputDropper : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+            // Accepted and stopped: a key press then neither reaches a widget nor a shortcut.
+            event->accept();
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+RunStatus currentStatus(const QProcess &process)
+{
+    // A tool that never started has no exit code, whatever the failed launch left behind.
+    const bool started = process.error() != QProcess::FailedToStart;
+    return {started ? process.exitCode() : 0, int(process.exitStatus()), int(process.error())};
+}
+
+} // namespace
+
+void dropQueuedInput()
+{
+    InputDropper dropper;
+    QCoreApplication::instance()->installEventFilter(&dropper);
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&dropper);
+}
+
+ToolProcess::ToolProcess(qint64 outputCapBytes)
+    : cap(outputCapBytes)
+{
+    setProgram(toolProgram());
+    // Nothing reads it, so nothing may pile it up either.
+    setStandardErrorFile(QProcess::nullDevice());
+    connect(this, &QProcess::readyReadStandardOutput, this, &ToolProcess::keepOutput);
+}
+
+ToolProcess::~ToolProcess()
+{
+    endTool(*this);
+}
+
+void ToolProcess::startRun()
+{
+    kept.clear();
+    cut = false;
+    start(QIODevice::ReadOnly);
+}
+
+QByteArray ToolProcess::output()
+{
+    keepOutput();
+    return kept;
+}
+
+RunStatus ToolProcess::status() const
+{
+    return cut ? statusAtCut : currentStatus(*this);
+}
+
+void ToolProcess::keepOutput()
+{
+    // Always drained, so that the process object never holds more than one read's worth.
+    const QByteArray bytes = readAllStandardOutput();
+    if (cut || bytes.isEmpty())
+        return;
+    const qint64 room = cap - kept.size();
+    if (bytes.size() <= room) {
+        kept += bytes;
+        return;
+    }
+    kept += bytes.left(int(room));
+    cut = true;
+    // The status line tells how the run stood when it was ended, not the kill itself.
+    statusAtCut = currentStatus(*this);
+    kill();
 }
 
 QString Widget::enterBusy(QPushButton *button)
@@ -62,9 +156,8 @@ void Widget::leaveBusy(QPushButton *button, const QString &caption)
     button->setEnabled(true);
 }
 
-QString Widget::runTool(QProcess &process, const ToolRun &run)
+QString Widget::runTool(ToolProcess &process, const ToolRun &run)
 {
-    process.setProgram(toolProgram());
     process.setArguments(run.arguments);
     appendLog(emittingRecord(process.arguments(), run.secretArgument));
 
@@ -72,16 +165,21 @@ QString Widget::runTool(QProcess &process, const ToolRun &run)
     if (run.busyButton)
         caption = enterBusy(run.busyButton);
 
-    process.start(QIODevice::ReadOnly);
+    process.setOutputCap(toolLimits.outputCapBytes);
+    process.startRun();
     process.waitForFinished(run.timeLimitMs);
+    dropQueuedInput();
 
     QString output;
     if (run.record == RunRecord::Everything) {
-        output = decodeToolOutput(process.readAllStandardOutput());
+        output = decodeToolOutput(process.output());
         appendLog(output);
     }
-    if (run.record != RunRecord::EmittingOnly)
-        appendLog(finishedRecord(process));
+    if (run.record != RunRecord::EmittingOnly) {
+        if (process.outputCut())
+            appendLog(outputCutRecord(process.outputCap()));
+        appendLog(finishedRecord(process.status()));
+    }
     // A run that outlived its limit ends here, once its records are written: left running,
     // it would refuse the next start on this process and outlive the action.
     endTool(process);
@@ -95,26 +193,30 @@ QStringList Widget::runToolBatch(const QList<QStringList> &argumentLists, int ti
 {
     std::vector<std::unique_ptr<ToolProcess>> processes;
     for (const QStringList &arguments : argumentLists) {
-        auto process = std::make_unique<ToolProcess>();
+        auto process = std::make_unique<ToolProcess>(toolLimits.outputCapBytes);
         process->setArguments(arguments);
-        process->start(QIODevice::ReadOnly);
+        process->startRun();
         appendLog(emittingRecord(process->arguments()));
         processes.push_back(std::move(process));
     }
 
     for (const auto &process : processes) {
         process->waitForFinished(timeLimitMs);
-        if (process->error() == QProcess::FailedToStart)
+        dropQueuedInput();
+        const RunStatus status = process->status();
+        if (status.error == QProcess::FailedToStart)
             QMessageBox::critical(this, windowTitle(), QStringLiteral("Failed to emit pwlctl.exe!"),
                                   QMessageBox::Ok, QMessageBox::NoButton);
-        else if (process->error() == QProcess::Crashed)
+        else if (status.error == QProcess::Crashed)
             QMessageBox::critical(this, windowTitle(), QStringLiteral("pwlctl.exe crashed!"),
                                   QMessageBox::Ok, QMessageBox::NoButton);
-        appendLog(finishedRecord(*process));
+        if (process->outputCut())
+            appendLog(outputCutRecord(process->outputCap()));
+        appendLog(finishedRecord(status));
     }
 
     QStringList outputs;
     for (const auto &process : processes)
-        outputs.append(decodeToolOutput(process->readAllStandardOutput()));
+        outputs.append(decodeToolOutput(process->output()));
     return outputs;
 }

@@ -10,12 +10,14 @@ class QPushButton;
 // The device tool, always run from the working directory.
 inline QString toolProgram() { return QStringLiteral("./pwlctl.exe"); }
 
-// How long each kind of run may block the window.
-struct ToolTimeLimits
+// How long each kind of run may block the window, and how much of its output is kept.
+struct ToolLimits
 {
     int discoveryMs = 30000;
     int quickMs = 30000; // device information, factory default
     int longMs = 180000; // firmware upgrade and what follows it, simple connect, change key
+    // The tool prints kilobytes; a hundred thousand device lines take about 11 MB.
+    qint64 outputCapBytes = 16 * 1024 * 1024;
 };
 
 // What one runTool call logs besides its "Emitting" line.
@@ -35,6 +37,14 @@ struct ToolRun
     int secretArgument = -1;       // index of an argument that never reaches the log
 };
 
+// How a run ended, as the status line reports it.
+struct RunStatus
+{
+    int exitCode = 0;
+    int exitStatus = 0;
+    int error = 0;
+};
+
 // The text of the tool's standard output: UTF-8 up to the first NUL byte.
 QString decodeToolOutput(const QByteArray &bytes);
 
@@ -42,17 +52,46 @@ QString decodeToolOutput(const QByteArray &bytes);
 QString emittingRecord(const QStringList &arguments, int secretArgument = -1);
 
 // "Finished pwlctl.exe status: ..." with the codes as plain decimals.
-QString finishedRecord(int exitCode, int exitStatus, int error);
-QString finishedRecord(const QProcess &process);
+QString finishedRecord(const RunStatus &status);
 
-// Ends a tool that is still running: kill, then wait for it.
+// The record that says a run was ended because its output passed the cap.
+QString outputCutRecord(qint64 capBytes);
+
+// Ends a tool that is still running: kill, then wait for it, as long as the toolkit's own
+// default wait at most.
 void endTool(QProcess &process);
 
-// A process object for the tool. runTool ends each run before it returns; a tool that
-// this object still runs when it is destroyed (a batch run past its limit) is ended then.
+// Delivers the input that queued up while a run blocked the window, and drops every click
+// and key press in it: they were aimed at a window that could not answer, and played back
+// now they would repeat the action that just ran.
+void dropQueuedInput();
+
+// A process object for the tool. Its standard error goes nowhere. Its standard output is
+// read as it arrives, also during waits, and kept up to a cap: a tool that prints more is
+// ended at once, and what it printed up to the cap is its output.
+// runTool ends each run before it returns; a tool that this object still runs when it is
+// destroyed (a batch run past its limit) is ended then.
 class ToolProcess : public QProcess
 {
 public:
-    ToolProcess() { setProgram(toolProgram()); }
-    ~ToolProcess() override { endTool(*this); }
+    explicit ToolProcess(qint64 outputCapBytes = ToolLimits().outputCapBytes);
+    ~ToolProcess() override;
+
+    // Starts the tool with the arguments already set, read-only, with nothing kept yet.
+    void startRun();
+    // The output kept so far, taking what the process object still holds.
+    QByteArray output();
+    bool outputCut() const { return cut; }
+    qint64 outputCap() const { return cap; }
+    void setOutputCap(qint64 bytes) { cap = bytes; }
+    // The run's status; for a run ended at the cap, as it was just before the kill.
+    RunStatus status() const;
+
+private:
+    void keepOutput();
+
+    qint64 cap;
+    QByteArray kept;
+    bool cut = false;
+    RunStatus statusAtCut;
 };

@@ -23,9 +23,9 @@ public:
     int historyDepth() const { return w.pageHistory.size(); }
 
     void setLocalAddresses(const QList<QString> &addresses) { w.localAddresses = addresses; }
-    void setTimeLimits(const ToolTimeLimits &limits) { w.timeLimits = limits; }
+    void setLimits(const ToolLimits &limits) { w.toolLimits = limits; }
     void scan() { w.scanDevices(); }
-    QString runTool(QProcess &process, const ToolRun &run) { return w.runTool(process, run); }
+    QString runTool(ToolProcess &process, const ToolRun &run) { return w.runTool(process, run); }
     QStringList runToolBatch(const QList<QStringList> &lists, int limitMs) { return w.runToolBatch(lists, limitMs); }
 
     template <typename T = QWidget>
