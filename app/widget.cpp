@@ -1,6 +1,7 @@
 #include "widget.h"
 
 #include "screen.h"
+#include "tool/rowdelegate.h"
 #include "ui_widget.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ Widget::Widget(QWidget *parent)
     bannerTemplate = ui->labelDeviceBanner->text();
     ui->stackedWidget->setCurrentIndex(0);
     ui->listDevice->setModel(&deviceModel);
+    ui->listDevice->setItemDelegate(new DeviceRowDelegate(ui->listDevice));
 
     logFile.setFileName(QStringLiteral("Tandrel.log"));
     if (!logFile.open(QIODevice::WriteOnly | QIODevice::Text))

@@ -66,3 +66,18 @@ QString simpleConnectText(const QString &randomizeOutput, const QString &lastSta
     return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput,
                      true);
 }
+
+QString resultWindowText(const QString &text, int maxChars)
+{
+    if (text.size() <= maxChars)
+        return text;
+    QString shown = text.left(maxChars);
+    const int lineEnd = shown.lastIndexOf(QLatin1Char('\n'));
+    if (lineEnd >= maxChars / 2)
+        shown.truncate(lineEnd + 1);
+    else if (shown.at(shown.size() - 1).isHighSurrogate())
+        shown.chop(1);
+    if (!shown.endsWith(QLatin1Char('\n')))
+        shown += QLatin1Char('\n');
+    return shown + QStringLiteral("[The output goes on. The whole of it is in Tandrel.log.]");
+}

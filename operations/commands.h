@@ -34,3 +34,7 @@ QString keptUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid)
 // reported success, that text and the last attempt's text under an ERROR heading.
 QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput,
                           bool started);
+
+// What a result window shows of a text: all of it when it is short; otherwise its beginning,
+// cut at a line end when one is near, and a last line that points to the event log.
+QString resultWindowText(const QString &text, int maxChars = 65536);

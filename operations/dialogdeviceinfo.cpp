@@ -25,7 +25,8 @@ void DialogDeviceInfo::on_buttonOK_clicked()
 void Widget::showResult(const QString &text, bool fitToText)
 {
     auto *window = new DialogDeviceInfo(this);
-    window->ui->plainTextEdit->setPlainText(text);
+    // A text of megabytes would freeze the window while it is laid out.
+    window->ui->plainTextEdit->setPlainText(resultWindowText(text));
     if (fitToText)
         window->adjustSize();
     window->show();

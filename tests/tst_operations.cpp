@@ -39,6 +39,7 @@ private slots:
     void changeKey_data();
     void changeKey();
     void hangingToolsAreEnded();
+    void longResult();
 
 private:
     QStringList logSince(int before) const { return dir->log().mid(before); }
@@ -371,10 +372,10 @@ void TestOperations::changeKey()
 
 void TestOperations::hangingToolsAreEnded()
 {
-    ToolTimeLimits limits;
+    ToolLimits limits;
     limits.quickMs = 300;
     limits.longMs = 300;
-    probe->setTimeLimits(limits);
+    probe->setLimits(limits);
     dir->setFault("apfw_factory_reset", {{"hang", true}, {"stdout", "resetting\n"}});
     dir->setFault("apcm_uke_cmd", {{"hang", true}, {"stdout", ""}});
     ModalAnswerer answerer;
@@ -391,6 +392,20 @@ void TestOperations::hangingToolsAreEnded()
     QVERIFY(answerer.seen.isEmpty());
     for (DialogDeviceInfo *result : results())
         result->close();
+}
+
+void TestOperations::longResult()
+{
+    // 300,000 bytes of short lines: the window shows their beginning, the log all of them.
+    dir->setFault("apfw_factory_reset", {{"stdout", "resetting\n"}, {"floodText", "x\n"}, {"floodBytes", 300000}});
+    probe->button("buttonFactoryDefault")->click();
+    const QString shown = lastResult();
+    QVERIFY(shown.startsWith("==== ERROR ====resetting\nx\n"));
+    QVERIFY(shown.endsWith("\nx\n[The output goes on. The whole of it is in Tandrel.log.]"));
+    QVERIFY(shown.size() <= 65536 + 60);
+    QVERIFY(dir->logBytes().count("\nx\n") > 140000);
+    results().last()->findChild<QPushButton *>("buttonOK")->click();
+    QVERIFY(!results().last()->isVisible());
 }
 
 QTEST_MAIN(TestOperations)

@@ -2,6 +2,7 @@
 
 #include "app/widget.h"
 #include "discovery.h"
+#include "rowdelegate.h"
 #include "ui_widget.h"
 
 QString firmwareDate(const QString &hfid)
@@ -28,8 +29,9 @@ QString fillBanner(const QString &bannerTemplate, const QString &hfid)
 {
     // One pass over the template, and the values as plain text: an HFID holding "%2" or
     // markup must show as it is, not fill another placeholder or turn into formatting.
-    return bannerTemplate.arg(modelName(hfid).toHtmlEscaped(), firmwareVersion(hfid).toHtmlEscaped(),
-                              firmwareDate(hfid).toHtmlEscaped());
+    // A value of megabytes would hold the label's every paint: it shows shortened.
+    const auto shown = [](const QString &value) { return shortenedText(value).toHtmlEscaped(); };
+    return bannerTemplate.arg(shown(modelName(hfid)), shown(firmwareVersion(hfid)), shown(firmwareDate(hfid)));
 }
 
 void Widget::on_listDevice_clicked(const QModelIndex &index)

@@ -1,0 +1,24 @@
+#include "rowdelegate.h"
+
+QString shortenedText(const QString &text, int maxChars)
+{
+    if (text.size() <= maxChars)
+        return text;
+    QString shown = text.left(maxChars);
+    if (shown.at(shown.size() - 1).isHighSurrogate())
+        shown.chop(1);
+    return shown + QChar(0x2026);
+}
+
+QString DeviceRowDelegate::displayText(const QVariant &value, const QLocale &locale) const
+{
+    return QStyledItemDelegate::displayText(shortenedText(value.toString()), locale);
+}
+
+QWidget *DeviceRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                         const QModelIndex &index) const
+{
+    if (index.data(Qt::EditRole).toString().size() > maxShownChars)
+        return nullptr;
+    return QStyledItemDelegate::createEditor(parent, option, index);
+}
