@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A user's session in a real X window: start Tandrel in a fresh working directory with
 # the stand-in tool, click the first adapter, open its configuration page, run a factory
-# default, answer its box, close the window as a window manager would, and read the
-# event log and the tool's record of its command lines.
+# default, answer its box; press Factory Default twice in a row, with the mouse and then
+# with its mnemonic, while the tool takes two seconds, and see one run for each double
+# press; close the window as a window manager would, and read the event log and the
+# tool's record of its command lines.
 #   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE
 set -euo pipefail
 tandrel=$1 sim=$2 x11close=$3
@@ -12,7 +14,7 @@ trap 'kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
 cp "$sim" pwlctl.exe
 
-fail() { echo "FAIL: $*" >&2; echo "--- Tandrel.log" >&2; cat Tandrel.log >&2 || true; exit 1; }
+fail() { echo "FAIL: $* (windows: $(windows | tr "\n" " "))" >&2; echo "--- Tandrel.log" >&2; cat Tandrel.log >&2 || true; exit 1; }
 windows() { xdotool search --name "^$title\$" 2>/dev/null || true; }
 wait_for() { # wait_for DESCRIPTION COMMAND...
     local what=$1; shift
@@ -25,6 +27,16 @@ click_at() { # click_at WINDOW X Y, relative to the window
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+resets() { grep -c '"args":\[[^]]*"apfw_factory_reset"' pwlctl-sim.calls || true; }
+answer_box() {
+    wait_for "the result box" window_count 2
+    local box
+    box=$(windows | grep -vx "$main" | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
+    xdotool key Return
+    wait_for "the box to close" window_count 1
+}
 "$tandrel" & app=$!
 wait_for "the main window" window_count 1
 main=$(windows | head -n 1)
@@ -43,12 +55,30 @@ sleep 0.5
 # Factory Default is the first action button under the banner: use its mnemonic.
 xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2))
 xdotool key alt+f
-wait_for "the result box" window_count 2
-box=$(windows | grep -vx "$main" | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$box")"
-xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
-xdotool key Return
-wait_for "the box to close" window_count 1
+answer_box
+
+# From now on the reset takes two seconds and fails, so that its result is a window that
+# leaves the main window free: a second press that landed while the first one ran would
+# run again as soon as the first one ends.
+python3 - <<'PY'
+import json
+state = json.load(open("pwlctl-sim.json"))
+state["faults"] = {"apfw_factory_reset": {"delayMs": 2000, "stdout": "[apfw_factory_reset] Error: busy\n"}}
+json.dump(state, open("pwlctl-sim.json", "w"))
+PY
+resets() { grep -c '"args":\[[^]]*"apfw_factory_reset"' pwlctl-sim.calls || true; }
+eval "$(xdotool getwindowgeometry --shell "$main")"
+# Factory Default heads the four action buttons at the bottom of the page.
+xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT - 128)) click --repeat 2 --delay 150 1
+wait_for "the first reset's result" logged "[apfw_factory_reset] Error: busy"
+sleep 3
+[[ $(resets) -eq 2 ]] || fail "a double click made $(( $(resets) - 1 )) resets"
+# Without a window manager nothing gives the window back its focus once another one has
+# shown, and a mnemonic works only in the active window.
+xdotool windowfocus --sync "$main"
+xdotool key --delay 400 alt+f alt+f
+sleep 5
+[[ $(resets) -eq 3 ]] || fail "a double Alt+F made $(( $(resets) - 2 )) resets"
 
 "$x11close" "$title" || fail "no window to close"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
@@ -62,4 +92,4 @@ logged "[apfw_factory_reset] Done." || fail "tool output not logged"
 grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:00:01\"]" pwlctl-sim.calls \
     || fail "the tool never saw the factory default"
 grep -q '"userHfid": "PL500_FW1.02b05_FWDate_Jan 15 2014"' pwlctl-sim.json || fail "adapter not reset"
-echo "PASS: select, configure, factory default, close"
+echo "PASS: select, configure, factory default, a double press gives one run, close"
