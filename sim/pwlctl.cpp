@@ -27,6 +27,8 @@
 #include <sys/resource.h>
 #endif
 #ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #endif
 
@@ -443,6 +445,11 @@ void flood(std::FILE *stream, const QByteArray &text, qint64 bytes)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+#ifdef Q_OS_WIN
+    // The same bytes on every platform: no line feed turns into CR LF on the way out.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const QStringList args = application.arguments().mid(1);
     const qint64 pid = application.applicationPid();
 
