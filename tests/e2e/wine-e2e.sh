@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Tandrel.exe under wine in a real X window, started from a working directory that is not
+# the folder of the executable, with the stand-in tool there as pwlctl.exe:
+# 1. a tool that crashes at every discovery: the "pwlctl.exe crashed!" box comes before
+#    the window, and the status lines report the crash;
+# 2. a user's session: the demo adapters listed, the first row clicked, Configure, Factory
+#    Default, its box answered, the window closed with WM_DELETE_WINDOW; then the event
+#    log (CR LF line ends, its records) and the tool's record of its command lines.
+#   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE [SHOT.png]
+# WINEPREFIX and WINEPATH come from the caller.
+set -euo pipefail
+folder=$1 sim=$2 x11close=$3 shot=${4:-}
+title="Tandrel 1.01b01"
+work=$(mktemp -d)
+app=
+trap '[[ -n $app ]] && kill "$app" 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+cp "$sim" pwlctl.exe
+
+fail() { echo "FAIL: $*" >&2; echo "--- Tandrel.log" >&2; cat Tandrel.log >&2 || true; exit 1; }
+windows() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null || true; }
+wait_for() { # wait_for DESCRIPTION COMMAND...
+    local what=$1; shift
+    for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
+    fail "timed out waiting for $what"
+}
+logged() { grep -qF -- "$1" Tandrel.log 2>/dev/null; }
+count() { grep -cF -- "$1" Tandrel.log 2>/dev/null || true; }
+window_count() { [[ $(windows | wc -l) -eq $1 ]]; }
+any_window() { [[ -n $(windows) ]]; }
+closed() { ! kill -0 "$app" 2>/dev/null; }
+press_return_in() { # press_return_in WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --window "$1" $((WIDTH / 2)) $((HEIGHT / 2))
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key Return
+}
+start() { wine "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!; }
+close_main() {
+    "$x11close" "$title" || fail "no window to close"
+    wait_for "Tandrel to end" closed
+    wait "$app" || fail "Tandrel.exe exited with $?"
+}
+
+# 1. Every discovery crashes.
+printf '{"adapters": [], "faults": {"discover_list": {"crash": true, "stdout": ""}}}' > pwlctl-sim.json
+start
+wait_for "the first discovery" logged "Emitting pwlctl.exe "
+sleep 1 # the batch starts all of its runs at once
+emitted=$(count "Emitting pwlctl.exe ")
+# Each run's status line follows its box, once the box is answered.
+finished_at_least() { (( $(count "Finished pwlctl.exe") >= $1 )); }
+for box in $(seq "$emitted"); do
+    wait_for "crash box $box" any_window
+    logged "Finished pwlctl.exe" && finished_at_least "$box" && fail "status line $box came before its box"
+    for _ in $(seq 20); do
+        press_return_in "$(windows | head -n 1)"
+        for _ in $(seq 10); do finished_at_least "$box" && break 2; sleep 0.1; done
+    done
+    finished_at_least "$box" || fail "crash box $box could not be answered"
+done
+(( $(count "exitStatus=1, error=1.") == emitted )) || fail "a crash was not reported as a crash"
+wait_for "the main window after the boxes" window_count 1
+close_main
+echo "PASS: $emitted crashed discoveries, each with its box before the window"
+
+# 2. A session with the demo adapters.
+rm -f pwlctl-sim.json pwlctl-sim.calls Tandrel.log
+start
+wait_for "the main window" window_count 1
+main=$(windows | head -n 1)
+interface=$(sed -n 's/.*"interface": "\(.*\)".*/\1/p' pwlctl-sim.json | head -n 1)
+[[ -n "$interface" ]] || { close_main; echo "SKIP: wine reports no interface with a hardware address"; exit 77; }
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+sleep 1
+[[ -n $shot ]] && import -window "$main" "$shot"
+# The first row lies below the Select Device row; the toolkit's Windows style lays it a
+# little lower than on Linux. Then Configure and Factory Default by their mnemonics.
+xdotool mousemove --window "$main" 60 107 click 1
+wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key alt+c
+sleep 1
+xdotool key alt+f
+wait_for "the result box" window_count 2
+press_return_in "$(windows | grep -vx "$main" | head -n 1)"
+wait_for "the box to close" window_count 1
+close_main
+
+lines=$(wc -l < Tandrel.log)
+(( $(grep -c $'\r$' Tandrel.log) == lines )) || fail "a line of the log does not end in CR LF"
+[[ "$(head -n 1 Tandrel.log)" == *"] ==== Tandrel started ===="$'\r' ]] || fail "first record"
+[[ "$(tail -n 1 Tandrel.log)" == *"] ==== Tandrel closed ===="$'\r' ]] || fail "last record"
+logged "Emitting pwlctl.exe $interface discover_list -t 2" || fail "no discovery logged"
+logged "Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=5." || fail "no status line"
+logged "Emitting pwlctl.exe $interface apfw_factory_reset -m 02:1A:7E:00:00:01" || fail "factory default not logged"
+logged "[apfw_factory_reset] Done." || fail "tool output not logged"
+grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:00:01\"]" pwlctl-sim.calls \
+    || fail "the tool never saw the factory default"
+echo "PASS: Tandrel.exe under wine: list, select, configure, factory default, close; CR LF log"
