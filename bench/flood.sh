@@ -3,7 +3,7 @@
 # namespace of its own): for each case the time until the window shows or the result
 # window appears, and Tandrel's peak resident memory (VmHWM).
 #   flood.sh BUILD_DIR      (run inside `unshare -n`, under Xvfb)
-set -euo pipefail
+set -uo pipefail
 build=$1
 line='[discover_list] device 02:1A:7E:00:00:01 at 02:1A:7E:00:00:01 interface lo hfid: PL500_FW1.02b05_FWDate_Jan 15 2014\n'
 adapter='{"address": "02:1A:7E:00:00:01", "at": "02:1A:7E:00:00:01", "interface": "00:00:00:00:00:00",
@@ -13,7 +13,7 @@ adapter='{"address": "02:1A:7E:00:00:01", "at": "02:1A:7E:00:00:01", "interface"
 title="Tandrel 1.01b01"
 now() { date +%s.%N; }
 peak() { sed -n 's/^VmHWM:\s*\([0-9]*\) kB/\1/p' "/proc/$1/status" 2>/dev/null || true; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 
 run_case() { # run_case DESCRIPTION FAULTS [factory-default]
     local what=$1 faults=$2 press=${3:-}
@@ -49,7 +49,7 @@ run_case() { # run_case DESCRIPTION FAULTS [factory-default]
             local m; m=$(peak "$app"); [[ -n $m ]] && (( m > hwm )) && hwm=$m
             [[ -z $runEnd ]] && grep -q "^\[.*\] Finished pwlctl.exe status:.*" <(tail -c 200 Tandrel.log) \
                 && grep -q apfw_factory_reset Tandrel.log && runEnd=$(now)
-            result=$(xdotool search --onlyvisible --name '^$' 2>/dev/null | head -n 1)
+            result=$(visible "^$")
             [[ -n $result && -n $runEnd ]] && break
             sleep 0.05
         done

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -56,7 +57,19 @@ class StateFile
 {
 public:
     StateFile() : lock(stateFileName + QStringLiteral(".lock")) { lock.setStaleLockTime(60000); }
-    bool acquire() { return lock.tryLock(60000); }
+    bool acquire()
+    {
+        // QLockFile's own wait sleeps 100 ms and more between tries; simultaneous runs
+        // hold the lock for a millisecond or two, so shorter naps keep them together.
+        QElapsedTimer waited;
+        waited.start();
+        while (!lock.tryLock(0)) {
+            if (waited.hasExpired(60000))
+                return false;
+            QThread::msleep(2);
+        }
+        return true;
+    }
     void release() { lock.unlock(); }
 
     // Loads the state, creating the demo adapters when there is no file yet.
