@@ -6,6 +6,13 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <iterator>
+#endif
+
 QJsonObject simAdapter(const QString &address, const QString &interfaceAddress, const QString &userHfid,
                        const QString &manufacturerHfid)
 {
@@ -114,7 +121,10 @@ QByteArray ToolDir::logBytes() const
 QStringList ToolDir::log() const
 {
     static const QRegularExpression stamp(QStringLiteral("^\\[\\d\\d/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\] "));
-    QStringList lines = QString::fromUtf8(logBytes()).split(QLatin1Char('\n'));
+    // Read as text: the log is written in text mode, with CR LF line ends on Windows.
+    QFile file(filePath(QStringLiteral("Tandrel.log")));
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     for (QString &line : lines)
@@ -122,6 +132,37 @@ QStringList ToolDir::log() const
     return lines;
 }
 
+#ifdef Q_OS_WIN
+int ToolDir::runningTools() const
+{
+    // Every process whose executable is this directory's pwlctl.exe.
+    const QString tool = QDir::toNativeSeparators(QFileInfo(filePath(QStringLiteral("pwlctl.exe"))).absoluteFilePath());
+    int count = 0;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32W entry;
+    entry.dwSize = sizeof entry;
+    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (QString::fromWCharArray(entry.szExeFile).compare(QLatin1String("pwlctl.exe"), Qt::CaseInsensitive) != 0)
+            continue;
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!process)
+            continue;
+        wchar_t path[MAX_PATH * 2];
+        DWORD size = DWORD(std::size(path));
+        if (QueryFullProcessImageNameW(process, 0, path, &size)
+            && QString::fromWCharArray(path, int(size)).compare(tool, Qt::CaseInsensitive) == 0) {
+            DWORD code = 0;
+            if (GetExitCodeProcess(process, &code) && code == STILL_ACTIVE)
+                ++count;
+        }
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+#else
 int ToolDir::runningTools() const
 {
     const QString tool = QFileInfo(filePath(QStringLiteral("pwlctl.exe"))).canonicalFilePath();
@@ -134,3 +175,4 @@ int ToolDir::runningTools() const
     }
     return count;
 }
+#endif
