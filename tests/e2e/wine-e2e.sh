@@ -13,7 +13,7 @@ folder=$1 sim=$2 x11close=$3 shot=${4:-}
 title="Tandrel 1.01b01"
 work=$(mktemp -d)
 app=
-trap '[[ -n $app ]] && kill "$app" 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+trap '[[ -n $app ]] && { kill "$app" 2>/dev/null || true; }; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
 cp "$sim" pwlctl.exe
 
