@@ -11,9 +11,12 @@ adapter='{"address": "02:1A:7E:00:00:01", "at": "02:1A:7E:00:00:01", "interface"
           "userHfid": "PL500_FW1.02b05_FWDate_Jan 15 2014", "password": "HomePlugAV",
           "nmk": "50d3e4933f855b7040784df815aa8db7", "pairing": "idle"}'
 title="Tandrel 1.01b01"
+root=$(xwininfo -root -int | awk '/Window id/ {print $4}')
 now() { date +%s.%N; }
 peak() { sed -n 's/^VmHWM:\s*\([0-9]*\) kB/\1/p' "/proc/$1/status" 2>/dev/null || true; }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+# The result window has no title; the root window has none either.
+untitled() { xdotool search --onlyvisible --name '^$' 2>/dev/null | grep -vx "$root" | head -n 1 || true; }
 
 run_case() { # run_case DESCRIPTION FAULTS [factory-default]
     local what=$1 faults=$2 press=${3:-}
@@ -49,21 +52,24 @@ run_case() { # run_case DESCRIPTION FAULTS [factory-default]
             local m; m=$(peak "$app"); [[ -n $m ]] && (( m > hwm )) && hwm=$m
             [[ -z $runEnd ]] && grep -q "^\[.*\] Finished pwlctl.exe status:.*" <(tail -c 200 Tandrel.log) \
                 && grep -q apfw_factory_reset Tandrel.log && runEnd=$(now)
-            result=$(visible "^$")
+            result=$(untitled)
             [[ -n $result && -n $runEnd ]] && break
             sleep 0.05
         done
         end=$(now)
         local closeStart; closeStart=$(now)
-        xdotool mousemove --window "$result" 10 10 key Escape 2>/dev/null || true
+        # Its OK button sits in the lower right corner.
+        eval "$(xdotool getwindowgeometry --shell "$result")"
+        xdotool mousemove --window "$result" $((WIDTH - 50)) $((HEIGHT - 22)) click 1
         local closedIn=""
         for _ in $(seq 200); do
-            [[ -z $(xdotool search --onlyvisible --name '^$' 2>/dev/null) ]] && { closedIn=$(now); break; }
+            [[ -z $(untitled) ]] && { closedIn=$(now); break; }
             sleep 0.05
         done
-        printf '%-58s result window %5.1f s after the run ended, closed in %s s; peak %4d MiB\n' "$what" \
-            "$(echo "$end - $runEnd" | bc)" "$( [[ -n $closedIn ]] && echo "$closedIn - $closeStart" | bc || echo "(not closed)")" \
-            $((hwm / 1024))
+        local closing="not closed"
+        [[ -n $closedIn ]] && closing=$(printf 'closed %.2f s after its OK' "$(echo "$closedIn - $closeStart" | bc)")
+        printf '%-58s result window %.1f s after the run ended, %s; peak %4d MiB\n' "$what" \
+            "$(echo "$end - $runEnd" | bc)" "$closing" $((hwm / 1024))
     else
         local m; m=$(peak "$app"); [[ -n $m ]] && (( m > hwm )) && hwm=$m
         local listed=no
@@ -84,4 +90,4 @@ run_case "2. a device line, then output without end" \
 run_case "3. a device line, then stderr without end" \
     "{\"discover_list\": {\"stdout\": \"$line\", \"floodText\": \"0123456789abcdef\", \"floodStream\": \"stderr\"}}"
 run_case "4. factory default printing 200 MB of short lines" \
-    "{\"apfw_factory_reset\": {\"floodText\": \"x\\n\", \"floodBytes\": 2e8}}" press
+    "{\"apfw_factory_reset\": {\"stdout\": \"[apfw_factory_reset] resetting\\n\", \"floodText\": \"x\\n\", \"floodBytes\": 2e8}}" press
