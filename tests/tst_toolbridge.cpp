@@ -11,19 +11,6 @@
 #include <QtTest>
 
 namespace {
-// The resident memory of this process, in bytes.
-qint64 residentBytes()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    }
-    return 0;
-}
-
 const qint64 smallCap = 100000;
 const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
 const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");

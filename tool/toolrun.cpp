@@ -1,5 +1,7 @@
 #include "toolrun.h"
 
+#include "readahead.h"
+
 #include "app/widget.h"
 #include "ui_widget.h"
 
@@ -109,6 +111,7 @@ void ToolProcess::startRun()
     kept.clear();
     cut = false;
     start(QIODevice::ReadOnly);
+    limitReadAhead(*this, 1024 * 1024);
 }
 
 QByteArray ToolProcess::output()
@@ -126,6 +129,7 @@ void ToolProcess::keepOutput()
 {
     // Always drained, so that the process object never holds more than one read's worth.
     const QByteArray bytes = readAllStandardOutput();
+    largest = qMax(largest, qint64(bytes.size()));
     if (cut || bytes.isEmpty())
         return;
     const qint64 room = cap - kept.size();

@@ -86,6 +86,8 @@ public:
     void setOutputCap(qint64 bytes) { cap = bytes; }
     // The run's status; for a run ended at the cap, as it was just before the kill.
     RunStatus status() const;
+    // The most output that one read handed over since the process object was made.
+    qint64 largestRead() const { return largest; }
 
 private:
     void keepOutput();
@@ -94,4 +96,5 @@ private:
     QByteArray kept;
     bool cut = false;
     RunStatus statusAtCut;
+    qint64 largest = 0;
 };

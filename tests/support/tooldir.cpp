@@ -163,6 +163,19 @@ int ToolDir::runningTools() const
     return count;
 }
 #else
+// Linux only: wine's memory counters of a process are not to be trusted.
+qint64 residentBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
 int ToolDir::runningTools() const
 {
     const QString tool = QFileInfo(filePath(QStringLiteral("pwlctl.exe"))).canonicalFilePath();

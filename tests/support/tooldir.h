@@ -12,6 +12,9 @@
 inline QString interfaceA() { return QStringLiteral("02:00:00:00:00:0A"); }
 inline QString interfaceB() { return QStringLiteral("02:00:00:00:00:0B"); }
 
+// The resident memory of this process, in bytes (Linux).
+qint64 residentBytes();
+
 // One simulated adapter for the state file.
 QJsonObject simAdapter(const QString &address, const QString &interfaceAddress, const QString &userHfid,
                        const QString &manufacturerHfid = QString());
