@@ -66,7 +66,6 @@ state = json.load(open("pwlctl-sim.json"))
 state["faults"] = {"apfw_factory_reset": {"delayMs": 2000, "stdout": "[apfw_factory_reset] Error: busy\n"}}
 json.dump(state, open("pwlctl-sim.json", "w"))
 PY
-resets() { grep -c '"args":\[[^]]*"apfw_factory_reset"' pwlctl-sim.calls || true; }
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # Factory Default heads the four action buttons at the bottom of the page.
 xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT - 128)) click --repeat 2 --delay 150 1
