@@ -52,6 +52,9 @@ void endTool(QProcess &process)
 
 namespace {
 
+// How much of the tool's output the toolkit may read ahead of the process object.
+constexpr qint64 readAheadBytes = 1024 * 1024;
+
 class InputDropper : public QObject
 {
 public:
@@ -111,7 +114,7 @@ void ToolProcess::startRun()
     kept.clear();
     cut = false;
     start(QIODevice::ReadOnly);
-    limitReadAhead(*this, 1024 * 1024);
+    limitReadAhead(*this, readAheadBytes);
 }
 
 QByteArray ToolProcess::output()
