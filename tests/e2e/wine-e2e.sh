@@ -7,9 +7,11 @@
 #    Default, its box answered, the window closed with WM_DELETE_WINDOW; then the event
 #    log (CR LF line ends, its records) and the tool's record of its command lines.
 #   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE [SHOT.png]
-# WINEPREFIX and WINEPATH come from the caller.
+# WINEPREFIX (and TANDREL_WINDOWS_KIT, unless the default) come from the caller; the programs
+# run through cmake/wine-run, which puts the kit's DLLs on their path.
 set -euo pipefail
 folder=$1 sim=$2 x11close=$3 shot=${4:-}
+wine_run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run"
 title="Tandrel 1.01b01"
 work=$(mktemp -d)
 app=
@@ -35,7 +37,7 @@ press_return_in() { # press_return_in WINDOW
     xdotool windowfocus --sync "$1" 2>/dev/null || true
     xdotool key Return
 }
-start() { wine "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!; }
+start() { "$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!; }
 close_main() {
     "$x11close" "$title" || fail "no window to close"
     wait_for "Tandrel to end" closed
