@@ -4,8 +4,8 @@
 
 QString formatLogRecord(const QDateTime &time, const QString &message)
 {
-    return QLatin1Char('[') + time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss"))
-           + QStringLiteral("] ") + message.trimmed() + QLatin1Char('\n');
+    return QLatin1Char('[') + time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss")) +
+           QStringLiteral("] ") + message.trimmed() + QLatin1Char('\n');
 }
 
 void Widget::appendLog(const QString &message)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "currentaction.h"
 #include "tool/devicerecord.h"
 #include "tool/toolrun.h"
 
@@ -42,13 +43,11 @@ private slots:
     void on_buttonChangeKey_clicked();
 
 private:
-    // Running the tool (tool/toolrun.cpp).
-    QString runTool(ToolProcess &process, const ToolRun &run);
+    // Running the tool (toolbridge.cpp): one run, with its status when asked for, or a batch.
+    QString runTool(ToolProcess &process, const ToolRun &run, RunStatus *status = nullptr);
     QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);
-    QString enterBusy(QPushButton *button);
-    void leaveBusy(QPushButton *button, const QString &caption);
 
-    // Discovery (tool/scan.cpp).
+    // Discovery (scan.cpp).
     void scanDevices();
 
     // Device operations (operations/).
@@ -69,6 +68,7 @@ private:
     QList<QString> localAddresses;
     QStringListModel deviceModel;
     ToolLimits toolLimits;
+    CurrentAction action{*this};
 
     friend class WidgetProbe; // the tests' view of the window's state
 };

@@ -11,6 +11,7 @@ void Widget::on_buttonChangeKey_clicked()
                                                    QLineEdit::Normal, QString());
     if (password.isEmpty())
         return;
+    const CurrentAction::Scope scope(action);
 
     ToolRun run = deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"),
                              QStringLiteral("set_key")},

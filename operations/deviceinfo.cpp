@@ -4,6 +4,7 @@
 
 void Widget::on_buttonShowDeviceInfo_clicked()
 {
+    const CurrentAction::Scope scope(action);
     ToolProcess process;
     ToolRun run = deviceRun({QStringLiteral("apsta_info")}, toolLimits.quickMs);
     run.busyButton = ui->buttonShowDeviceInfo;

@@ -11,6 +11,7 @@ void Widget::on_buttonFactoryDefault_clicked()
 
 void Widget::runFactoryDefault()
 {
+    const CurrentAction::Scope scope(action);
     ToolProcess process;
     ToolRun run = deviceRun({QStringLiteral("apfw_factory_reset")}, toolLimits.quickMs);
     run.busyButton = ui->buttonFactoryDefault;

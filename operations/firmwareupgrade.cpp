@@ -20,8 +20,8 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
                       == QMessageBox::Yes;
     const QString hfidPrefix = keep ? extractHfidPrefix(selectedDevice.hfid) : QString();
 
+    const CurrentAction::Scope scope(action);
     // The button stays busy through the keep or the reset that follows the upgrade.
-    const QString caption = ui->buttonFirmwareUpgrade->text();
     ToolRun run = deviceRun({QStringLiteral("upgrade_ggl"), path}, toolLimits.longMs);
     run.busyButton = ui->buttonFirmwareUpgrade;
     run.leaveBusy = false;
@@ -34,9 +34,11 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     else
         runFactoryDefault();
 
-    leaveBusy(ui->buttonFirmwareUpgrade, caption);
+    action.leaveBusy(ui->buttonFirmwareUpgrade);
     on_buttonBack_5_clicked();
-    scanDevices();
+    // A window that closes when the action is done needs no fresh list.
+    if (!action.closeRequested())
+        scanDevices();
 }
 
 void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefix)

@@ -4,8 +4,9 @@
 
 void Widget::on_buttonSimpleConnect_clicked()
 {
+    const CurrentAction::Scope scope(action);
     ToolProcess process;
-    const QString caption = enterBusy(ui->buttonSimpleConnect);
+    action.enterBusy(ui->buttonSimpleConnect);
 
     const QString randomizeOutput = runTool(
         process, deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, toolLimits.longMs));
@@ -18,6 +19,6 @@ void Widget::on_buttonSimpleConnect_clicked()
         started = simpleConnectStarted(startOutput);
     }
 
-    leaveBusy(ui->buttonSimpleConnect, caption);
+    action.leaveBusy(ui->buttonSimpleConnect);
     showResult(simpleConnectText(randomizeOutput, startOutput, started));
 }

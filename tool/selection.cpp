@@ -1,9 +1,7 @@
 #include "selection.h"
 
-#include "app/widget.h"
 #include "discovery.h"
 #include "rowdelegate.h"
-#include "ui_widget.h"
 
 QString firmwareDate(const QString &hfid)
 {
@@ -32,21 +30,4 @@ QString fillBanner(const QString &bannerTemplate, const QString &hfid)
     // A value of megabytes would hold the label's every paint: it shows shortened.
     const auto shown = [](const QString &value) { return shortenedText(value).toHtmlEscaped(); };
     return bannerTemplate.arg(shown(modelName(hfid)), shown(firmwareVersion(hfid)), shown(firmwareDate(hfid)));
-}
-
-void Widget::on_listDevice_clicked(const QModelIndex &index)
-{
-    const QString key = rowAddress(index.data(Qt::DisplayRole).toString());
-    for (const DeviceRecord &device : qAsConst(deviceList)) {
-        if (device.address == key)
-            selectedDevice = device;
-    }
-    // Commands for the adapter go out through the interface that found it.
-    if (!selectedDevice.interfaceAddress.isEmpty())
-        interfaceAddress = selectedDevice.interfaceAddress;
-    if (!selectedDevice.address.isEmpty())
-        ui->buttonConfigure->setEnabled(true);
-
-    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, selectedDevice.hfid));
-    appendLog(QStringLiteral("selected Device = ") + selectedDevice.address);
 }

@@ -1,17 +1,13 @@
 #include "toolrun.h"
 
+#include "keepawake.h"
 #include "readahead.h"
 
-#include "app/widget.h"
-#include "ui_widget.h"
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QMessageBox>
-#include <QPushButton>
-
-#include <memory>
-#include <vector>
+#include <limits>
 
 QString decodeToolOutput(const QByteArray &bytes)
 {
@@ -37,7 +33,8 @@ QString finishedRecord(const RunStatus &status)
 
 QString outputCutRecord(qint64 capBytes)
 {
-    return QStringLiteral("pwlctl.exe printed more than %1 bytes: its output was cut there and the run was ended.")
+    return QStringLiteral(
+               "pwlctl.exe printed more than %1 bytes: its output was cut there and the run was ended.")
         .arg(capBytes);
 }
 
@@ -55,29 +52,6 @@ namespace {
 // How much of the tool's output the toolkit may read ahead of the process object.
 constexpr qint64 readAheadBytes = 1024 * 1024;
 
-class InputDropper : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-            // Accepted and stopped: a key press then neither reaches a widget nor a shortcut.
-            event->accept();
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
 RunStatus currentStatus(const QProcess &process)
 {
     // A tool that never started has no exit code, whatever the failed launch left behind.
@@ -85,14 +59,34 @@ RunStatus currentStatus(const QProcess &process)
     return {started ? process.exitCode() : 0, int(process.exitStatus()), int(process.error())};
 }
 
+// Tool runs under way in this program; the computer is kept awake while there is one.
+int runsUnderWay = 0;
+
 } // namespace
 
-void dropQueuedInput()
+int toolRunsUnderWay()
 {
-    InputDropper dropper;
-    QCoreApplication::instance()->installEventFilter(&dropper);
-    QCoreApplication::processEvents();
-    QCoreApplication::instance()->removeEventFilter(&dropper);
+    return runsUnderWay;
+}
+
+void waitForRun(QProcess *process, const QDeadlineTimer &deadline)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // NotRunning also ends a run that failed to start, which never reports finished().
+    if (process) {
+        QObject::connect(process, &QProcess::stateChanged, &loop, [&loop](QProcess::ProcessState state) {
+            if (state == QProcess::NotRunning)
+                loop.quit();
+        });
+    }
+    // A loop can also end early, when the application is asked to quit: the wait goes on.
+    while ((!process || process->state() != QProcess::NotRunning) && !deadline.hasExpired()) {
+        timer.start(int(qMin<qint64>(deadline.remainingTime(), std::numeric_limits<int>::max())));
+        loop.exec();
+    }
 }
 
 ToolProcess::ToolProcess(qint64 outputCapBytes)
@@ -102,11 +96,28 @@ ToolProcess::ToolProcess(qint64 outputCapBytes)
     // Nothing reads it, so nothing may pile it up either.
     setStandardErrorFile(QProcess::nullDevice());
     connect(this, &QProcess::readyReadStandardOutput, this, &ToolProcess::keepOutput);
+    connect(this, &QProcess::stateChanged, this, &ToolProcess::countRun);
 }
 
 ToolProcess::~ToolProcess()
 {
     endTool(*this);
+    // A process object destroyed while its tool starts reports no state change any more.
+    if (counted)
+        countRun(QProcess::NotRunning);
+}
+
+void ToolProcess::countRun(QProcess::ProcessState state)
+{
+    const bool running = state != QProcess::NotRunning;
+    if (running == counted)
+        return;
+    counted = running;
+    runsUnderWay += running ? 1 : -1;
+    // A computer that sleeps in the middle of new firmware stops the tool there, and the
+    // adapter may not start again.
+    if (runsUnderWay == (running ? 1 : 0))
+        keepAwake(running);
 }
 
 void ToolProcess::startRun()
@@ -125,7 +136,12 @@ QByteArray ToolProcess::output()
 
 RunStatus ToolProcess::status() const
 {
-    return cut ? statusAtCut : currentStatus(*this);
+    if (cut)
+        return statusAtCut;
+    // Still running after its wait: the run reached its time limit.
+    if (state() != QProcess::NotRunning)
+        return {0, int(QProcess::NormalExit), int(QProcess::Timedout)};
+    return currentStatus(*this);
 }
 
 void ToolProcess::keepOutput()
@@ -145,85 +161,4 @@ void ToolProcess::keepOutput()
     // The status line tells how the run stood when it was ended, not the kill itself.
     statusAtCut = currentStatus(*this);
     kill();
-}
-
-QString Widget::enterBusy(QPushButton *button)
-{
-    const QString caption = button->text();
-    button->setEnabled(false);
-    button->setText(QStringLiteral("Running..."));
-    // The waits that follow block the event loop; this is the only paint until they end.
-    repaint();
-    return caption;
-}
-
-void Widget::leaveBusy(QPushButton *button, const QString &caption)
-{
-    button->setText(caption);
-    button->setEnabled(true);
-}
-
-QString Widget::runTool(ToolProcess &process, const ToolRun &run)
-{
-    process.setArguments(run.arguments);
-    appendLog(emittingRecord(process.arguments(), run.secretArgument));
-
-    QString caption;
-    if (run.busyButton)
-        caption = enterBusy(run.busyButton);
-
-    process.setOutputCap(toolLimits.outputCapBytes);
-    process.startRun();
-    process.waitForFinished(run.timeLimitMs);
-    dropQueuedInput();
-
-    QString output;
-    if (run.record == RunRecord::Everything) {
-        output = decodeToolOutput(process.output());
-        appendLog(output);
-    }
-    if (run.record != RunRecord::EmittingOnly) {
-        if (process.outputCut())
-            appendLog(outputCutRecord(process.outputCap()));
-        appendLog(finishedRecord(process.status()));
-    }
-    // A run that outlived its limit ends here, once its records are written: left running,
-    // it would refuse the next start on this process and outlive the action.
-    endTool(process);
-
-    if (run.busyButton && run.leaveBusy)
-        leaveBusy(run.busyButton, caption);
-    return output;
-}
-
-QStringList Widget::runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs)
-{
-    std::vector<std::unique_ptr<ToolProcess>> processes;
-    for (const QStringList &arguments : argumentLists) {
-        auto process = std::make_unique<ToolProcess>(toolLimits.outputCapBytes);
-        process->setArguments(arguments);
-        process->startRun();
-        appendLog(emittingRecord(process->arguments()));
-        processes.push_back(std::move(process));
-    }
-
-    for (const auto &process : processes) {
-        process->waitForFinished(timeLimitMs);
-        dropQueuedInput();
-        const RunStatus status = process->status();
-        if (status.error == QProcess::FailedToStart)
-            QMessageBox::critical(this, windowTitle(), QStringLiteral("Failed to emit pwlctl.exe!"),
-                                  QMessageBox::Ok, QMessageBox::NoButton);
-        else if (status.error == QProcess::Crashed)
-            QMessageBox::critical(this, windowTitle(), QStringLiteral("pwlctl.exe crashed!"),
-                                  QMessageBox::Ok, QMessageBox::NoButton);
-        if (process->outputCut())
-            appendLog(outputCutRecord(process->outputCap()));
-        appendLog(finishedRecord(status));
-    }
-
-    QStringList outputs;
-    for (const auto &process : processes)
-        outputs.append(decodeToolOutput(process->output()));
-    return outputs;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,10 @@
 class QPushButton;
 
 // The device tool, always run from the working directory.
-inline QString toolProgram() { return QStringLiteral("./pwlctl.exe"); }
+inline QString toolProgram()
+{
+    return QStringLiteral("./pwlctl.exe");
+}
 
 // How long each kind of run may block the window, and how much of its output is kept.
 struct ToolLimits
@@ -23,7 +27,7 @@ struct ToolLimits
 // What one runTool call logs besides its "Emitting" line.
 enum class RunRecord {
     Everything, // the output and the status line
-    StatusOnly, // the output is neither read nor logged
+    StatusOnly, // the output is read but not logged
     EmittingOnly,
 };
 
@@ -32,9 +36,9 @@ struct ToolRun
     QStringList arguments;
     int timeLimitMs = 0;
     QPushButton *busyButton = nullptr;
-    bool leaveBusy = true;         // false: the caller leaves the busy state itself
+    bool leaveBusy = true; // false: the caller leaves the busy state itself
     RunRecord record = RunRecord::Everything;
-    int secretArgument = -1;       // index of an argument that never reaches the log
+    int secretArgument = -1; // index of an argument that never reaches the log
 };
 
 // How a run ended, as the status line reports it.
@@ -61,10 +65,13 @@ QString outputCutRecord(qint64 capBytes);
 // default wait at most.
 void endTool(QProcess &process);
 
-// Delivers the input that queued up while a run blocked the window, and drops every click
-// and key press in it: they were aimed at a window that could not answer, and played back
-// now they would repeat the action that just ran.
-void dropQueuedInput();
+// Waits until the process has ended or the deadline has passed (without a process, until the
+// deadline), with the event loop running, so that windows are drawn and the tool's output is
+// read as it arrives.
+void waitForRun(QProcess *process, const QDeadlineTimer &deadline);
+
+// How many tool runs are under way in this program.
+int toolRunsUnderWay();
 
 // A process object for the tool. Its standard error goes nowhere. Its standard output is
 // read as it arrives, also during waits, and kept up to a cap: a tool that prints more is
@@ -84,17 +91,20 @@ public:
     bool outputCut() const { return cut; }
     qint64 outputCap() const { return cap; }
     void setOutputCap(qint64 bytes) { cap = bytes; }
-    // The run's status; for a run ended at the cap, as it was just before the kill.
+    // The run's status: for a run ended at the cap, as it was just before the kill; for a
+    // tool still running, a run past its time limit.
     RunStatus status() const;
     // The most output that one read handed over since the process object was made.
     qint64 largestRead() const { return largest; }
 
 private:
     void keepOutput();
+    void countRun(QProcess::ProcessState state);
 
     qint64 cap;
     QByteArray kept;
     bool cut = false;
     RunStatus statusAtCut;
     qint64 largest = 0;
+    bool counted = false; // this object's run counts as under way
 };

@@ -1,5 +1,6 @@
-#include "app/widget.h"
-#include "discovery.h"
+#include "widget.h"
+
+#include "tool/discovery.h"
 #include "ui_widget.h"
 
 void Widget::on_buttonScan_clicked()
@@ -9,16 +10,17 @@ void Widget::on_buttonScan_clicked()
 
 void Widget::scanDevices()
 {
+    const CurrentAction::Scope scope(action);
     ui->listDevice->setEnabled(false);
     ui->buttonConfigure->setEnabled(false);
     deviceList.clear();
     deviceModel.setStringList({});
-    const QString caption = enterBusy(ui->buttonScan);
+    action.enterBusy(ui->buttonScan);
 
     QList<QStringList> argumentLists;
     for (const QString &address : qAsConst(localAddresses))
-        argumentLists.append({address, QStringLiteral("discover_list"), QStringLiteral("-t"),
-                              QStringLiteral("2")});
+        argumentLists.append(
+            {address, QStringLiteral("discover_list"), QStringLiteral("-t"), QStringLiteral("2")});
     const QStringList outputs = runToolBatch(argumentLists, toolLimits.discoveryMs);
 
     for (int run = 0; run < outputs.size(); ++run) {
@@ -34,7 +36,7 @@ void Widget::scanDevices()
         }
     }
 
-    leaveBusy(ui->buttonScan, caption);
+    action.leaveBusy(ui->buttonScan);
     ui->listDevice->setEnabled(true);
 
     QStringList rows;

@@ -1,0 +1,140 @@
+#include "currentaction.h"
+
+#include "tool/toolrun.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QWidget>
+
+QString busyCaption(qint64 elapsedMs, bool closing)
+{
+    QString caption = QStringLiteral("Running...");
+    const qint64 seconds = elapsedMs / 1000;
+    const auto twoDigits = [](qint64 value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    if (seconds >= 3600)
+        caption += QStringLiteral(" %1:%2:%3")
+                       .arg(seconds / 3600)
+                       .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
+    else if (elapsedMs >= 2000)
+        caption += QStringLiteral(" %1:%2").arg(seconds / 60).arg(twoDigits(seconds % 60));
+    if (closing)
+        caption += QStringLiteral(", closing when done");
+    return caption;
+}
+
+CurrentAction::CurrentAction(QWidget &window)
+    : window(window)
+{
+    clock.setInterval(1000);
+    connect(&clock, &QTimer::timeout, this, &CurrentAction::showCaptions);
+}
+
+CurrentAction::Scope::Scope(CurrentAction &action)
+    : action(action)
+{
+    action.begin();
+}
+
+CurrentAction::Scope::~Scope()
+{
+    action.end();
+}
+
+void CurrentAction::begin()
+{
+    if (depth++ > 0)
+        return;
+    elapsed.start();
+    clock.start();
+    // Close requests reach the window through the application, and so does the input that
+    // the waits drop.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void CurrentAction::end()
+{
+    if (--depth > 0)
+        return;
+    QCoreApplication::instance()->removeEventFilter(this);
+    clock.stop();
+    while (!busyButtons.isEmpty())
+        leaveBusy(busyButtons.first().first);
+    if (closing) {
+        closing = false;
+        window.close();
+    }
+}
+
+void CurrentAction::enterBusy(QPushButton *button)
+{
+    for (const auto &busy : qAsConst(busyButtons)) {
+        if (busy.first == button)
+            return;
+    }
+    busyButtons.append({button, button->text()});
+    button->setEnabled(false);
+    button->setText(busyCaption(elapsed.elapsed(), closing));
+    // Drawn at once: the caption says that the click was taken.
+    window.repaint();
+}
+
+void CurrentAction::leaveBusy(QPushButton *button)
+{
+    for (int i = 0; i < busyButtons.size(); ++i) {
+        if (busyButtons.at(i).first == button) {
+            button->setText(busyButtons.takeAt(i).second);
+            button->setEnabled(true);
+            return;
+        }
+    }
+}
+
+void CurrentAction::showCaptions()
+{
+    const QString caption = busyCaption(elapsed.elapsed(), closing);
+    for (const auto &busy : qAsConst(busyButtons))
+        busy.first->setText(caption);
+}
+
+void CurrentAction::wait(QProcess *process, const QDeadlineTimer &deadline)
+{
+    dropping = true;
+    waitForRun(process, deadline);
+    // Input still on its way from the window system was made during the wait as well.
+    QCoreApplication::processEvents();
+    dropping = false;
+}
+
+bool CurrentAction::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Close:
+        if (watched != &window)
+            return false;
+        // Ending in the middle of an action would leave its tool and the adapter half done,
+        // and its records unwritten: the window closes when the action is over.
+        event->ignore();
+        closing = true;
+        showCaptions();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+        if (!dropping)
+            return false;
+        // Aimed at a window that must not act now, and accepted so that a key press reaches
+        // neither a widget nor a shortcut.
+        event->accept();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QTimer>
+
+class QDeadlineTimer;
+class QProcess;
+class QPushButton;
+class QWidget;
+
+// The caption of a busy button: "Running...", the time the action has run once that is two
+// seconds or more ("Running... 0:42"), and that the window closes when the action is done.
+QString busyCaption(qint64 elapsedMs, bool closing);
+
+// The action in progress in a window: everything one user action does, from its first tool
+// run to its last box. While it lasts the window is drawn and answers the window system, but
+// input that arrives while the tool runs is dropped, its busy buttons count the time, and a
+// request to close the window waits until the action is done.
+class CurrentAction : public QObject
+{
+public:
+    explicit CurrentAction(QWidget &window);
+
+    // One action, from its construction to its destruction. Scopes nest: a scan or a factory
+    // default that a firmware upgrade runs is part of the upgrade.
+    class Scope
+    {
+    public:
+        explicit Scope(CurrentAction &action);
+        ~Scope();
+        Scope(const Scope &) = delete;
+        Scope &operator=(const Scope &) = delete;
+
+    private:
+        CurrentAction &action;
+    };
+
+    bool isRunning() const { return depth > 0; }
+    // The window was asked to close during the action; it closes when the action ends.
+    bool closeRequested() const { return closing; }
+
+    // Disables the button and shows the busy caption on it, until leaveBusy gives it back
+    // its own caption. The action's end leaves every busy state that is left.
+    void enterBusy(QPushButton *button);
+    void leaveBusy(QPushButton *button);
+
+    // Waits for a tool run until it ends or the deadline passes; without a process, until the
+    // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
+    void wait(QProcess *process, const QDeadlineTimer &deadline);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void begin();
+    void end();
+    void showCaptions();
+
+    QWidget &window;
+    int depth = 0;
+    bool closing = false;
+    bool dropping = false;
+    QElapsedTimer elapsed;
+    QTimer clock;
+    QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
+};

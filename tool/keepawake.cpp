@@ -1,0 +1,3 @@
+#include "keepawake.h"
+
+void keepAwake(bool) {}
