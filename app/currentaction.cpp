@@ -28,7 +28,8 @@ QString busyCaption(qint64 elapsedMs, bool closing)
 CurrentAction::CurrentAction(QWidget &window)
     : window(window)
 {
-    clock.setInterval(1000);
+    clock.setSingleShot(true);
+    clock.setTimerType(Qt::PreciseTimer);
     connect(&clock, &QTimer::timeout, this, &CurrentAction::showCaptions);
 }
 
@@ -48,7 +49,7 @@ void CurrentAction::begin()
     if (depth++ > 0)
         return;
     elapsed.start();
-    clock.start();
+    showCaptions();
     // Close requests reach the window through the application, and so does the input that
     // the waits drop.
     QCoreApplication::instance()->installEventFilter(this);
@@ -94,9 +95,12 @@ void CurrentAction::leaveBusy(QPushButton *button)
 
 void CurrentAction::showCaptions()
 {
-    const QString caption = busyCaption(elapsed.elapsed(), closing);
+    const qint64 ms = elapsed.elapsed();
+    const QString caption = busyCaption(ms, closing);
     for (const auto &busy : qAsConst(busyButtons))
         busy.first->setText(caption);
+    // The next update comes just after the next whole second.
+    clock.start(int(1000 - ms % 1000 + 5));
 }
 
 void CurrentAction::wait(QProcess *process, const QDeadlineTimer &deadline)

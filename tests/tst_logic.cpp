@@ -1,4 +1,5 @@
 // The pure pieces: log records, screen halves, tool output, HFID cutting, result texts.
+#include "app/currentaction.h"
 #include "app/eventlog.h"
 #include "app/screen.h"
 #include "operations/commands.h"
@@ -21,6 +22,8 @@ private slots:
     void toolOutput_data();
     void toolOutput();
     void runRecords();
+    void busyCaption_data();
+    void busyCaption();
     void hfidCuts_data();
     void hfidCuts();
     void banner();
@@ -101,6 +104,27 @@ void TestLogic::runRecords()
     QCOMPARE(emittingRecord(arguments, 2), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw ******** secure");
     QCOMPARE(emittingRecord({}), "Emitting pwlctl.exe ");
     QCOMPARE(finishedRecord({-1, 1, 2}), "Finished pwlctl.exe status: exitCode=-1, exitStatus=1, error=2.");
+}
+
+void TestLogic::busyCaption_data()
+{
+    QTest::addColumn<int>("elapsedMs");
+    QTest::addColumn<bool>("closing");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("the first two seconds") << 1999 << false << "Running...";
+    QTest::newRow("two seconds") << 2000 << false << "Running... 0:02";
+    QTest::newRow("minutes") << 754999 << false << "Running... 12:34";
+    QTest::newRow("hours") << 3723000 << false << "Running... 1:02:03";
+    QTest::newRow("closing") << 42000 << true << "Running... 0:42, closing when done";
+    QTest::newRow("closing at once") << 300 << true << "Running..., closing when done";
+}
+
+void TestLogic::busyCaption()
+{
+    QFETCH(int, elapsedMs);
+    QFETCH(bool, closing);
+    QFETCH(QString, caption);
+    QCOMPARE(::busyCaption(elapsedMs, closing), caption);
 }
 
 void TestLogic::hfidCuts_data()

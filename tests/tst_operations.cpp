@@ -39,6 +39,8 @@ private slots:
     void changeKey_data();
     void changeKey();
     void hangingToolsAreEnded();
+    void closeWaitsForAction_data();
+    void closeWaitsForAction();
     void longResult();
 
 private:
@@ -392,6 +394,49 @@ void TestOperations::hangingToolsAreEnded()
     QVERIFY(answerer.seen.isEmpty());
     for (DialogDeviceInfo *result : results())
         result->close();
+}
+
+void TestOperations::closeWaitsForAction_data()
+{
+    QTest::addColumn<bool>("upgrade");
+    QTest::addColumn<QStringList>("subcommands");
+    QTest::addColumn<QString>("captionAtBox");
+    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default";
+    // The rescan at the end is left out: the window closes instead.
+    QTest::newRow("firmware upgrade, keeping the name")
+        << true << QStringList{"upgrade_ggl", "get_hfid", "set_hfid", "apcm_sta_restart"}
+        << "Running..., closing when done";
+}
+
+void TestOperations::closeWaitsForAction()
+{
+    QFETCH(bool, upgrade);
+    QFETCH(QStringList, subcommands);
+    QFETCH(QString, captionAtBox);
+    dir->setFault(subcommands.first(), {{"delayMs", 1500}});
+    ModalAnswerer answerer;
+    if (upgrade) {
+        answerer.chooseFile(firmware);
+        answerer.press(QMessageBox::Yes);
+    }
+    QPushButton *button = probe->button(upgrade ? "buttonFirmwareUpgrade" : "buttonFactoryDefault");
+    QString caption;
+    answerer.queue([&](QDialog *box) {
+        caption = button->text();
+        box->accept();
+    });
+    // Asked to close while the first run goes on.
+    QTimer::singleShot(500, window.get(), [this] { window->close(); });
+    button->click();
+
+    QCOMPARE(answerer.texts().last(), "==== SUCCESS ====");
+    QVERIFY(answerer.seen.last().parentVisible);
+    QCOMPARE(caption, captionAtBox);
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1);
+    QCOMPARE(made, subcommands);
+    QVERIFY(!window->isVisible()); // closed once the action was done
 }
 
 void TestOperations::longResult()

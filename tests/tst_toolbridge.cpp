@@ -30,6 +30,8 @@ private slots:
     void runTool_data();
     void runTool();
     void busyCaption();
+    void windowLivesDuringRun();
+    void scanHasOneDeadline();
     void batchFailures();
     void batchRunsOverlap();
     void scanOverTwoInterfaces();
@@ -163,6 +165,61 @@ void TestToolBridge::busyCaption()
     QCOMPARE(button->text(), "&Factory Default");
     QVERIFY(button->isEnabled());
     window->close();
+}
+
+void TestToolBridge::windowLivesDuringRun()
+{
+    // A run of 2.5 s: the event loop turns all along, the caption counts the time, the
+    // system is kept awake, and a click on Scan made meanwhile is dropped.
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QPushButton *button = probe->button("buttonFactoryDefault");
+    dir->setFault("apsta_info", {{"delayMs", 2500}});
+    QStringList captions;
+    int ticks = 0;
+    int runsDuring = 0;
+    QTimer timer;
+    timer.setInterval(50);
+    connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        captions.append(button->text());
+        runsDuring = qMax(runsDuring, toolRunsUnderWay());
+        if (ticks == 5)
+            QTest::mouseClick(probe->button("buttonScan"), Qt::LeftButton);
+    });
+    timer.start();
+    ToolProcess process;
+    ToolRun run;
+    run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
+    run.timeLimitMs = 10000;
+    run.busyButton = button;
+    probe->runTool(process, run);
+    timer.stop();
+    QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
+    QCOMPARE(captions.first(), "Running...");
+    QVERIFY(captions.contains("Running... 0:02"));
+    QCOMPARE(button->text(), "&Factory Default");
+    QCOMPARE(runsDuring, 1);
+    QCOMPARE(toolRunsUnderWay(), 0);
+    QTest::qWait(100);
+    QCOMPARE(dir->calls().size(), 1); // the click on Scan neither ran nor came back afterwards
+    window->close();
+}
+
+void TestToolBridge::scanHasOneDeadline()
+{
+    // Three discoveries that hang end together, one time limit after the scan began.
+    ToolLimits limits;
+    limits.discoveryMs = 1500;
+    probe->setLimits(limits);
+    probe->setLocalAddresses({interfaceA(), interfaceB(), "02:00:00:00:00:0C"});
+    dir->setFault("discover_list", {{"hang", true}, {"stdout", "[discover_list] looking\n"}});
+    QElapsedTimer scan;
+    scan.start();
+    probe->scan();
+    QVERIFY2(scan.elapsed() < 2 * limits.discoveryMs, qPrintable(QString::number(scan.elapsed())));
+    QCOMPARE(dir->log().filter("exitCode=0, exitStatus=0, error=2.").size(), 3);
+    QCOMPARE(dir->runningTools(), 0);
 }
 
 void TestToolBridge::batchFailures()

@@ -3,11 +3,12 @@
 # the stand-in tool, click the first adapter, open its configuration page, run a factory
 # default, answer its box; press Factory Default twice in a row, with the mouse and then
 # with its mnemonic, while the tool takes two seconds, and see one run for each double
-# press; close the window as a window manager would, and read the event log and the
-# tool's record of its command lines.
-#   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE
+# press; during a reset of six seconds, see the window answer a ping, be drawn again after
+# another window lay over it, and take a request to close it only once the reset and its
+# box are done; then read the event log and the tool's record of its command lines.
+#   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE X11CHECK
 set -euo pipefail
-tandrel=$1 sim=$2 x11close=$3
+tandrel=$1 sim=$2 x11close=$3 x11check=$4
 title="Tandrel 1.01b01"
 work=$(mktemp -d)
 trap 'kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -28,14 +29,15 @@ click_at() { # click_at WINDOW X Y, relative to the window
 }
 
 resets() { grep -c '"args":\[[^]]*"apfw_factory_reset"' pwlctl-sim.calls || true; }
-answer_box() {
+resets_are() { [[ $(resets) -eq $1 ]]; }
+answer_box() { # answer_box [WINDOWS LEFT AFTERWARDS]
     wait_for "the result box" window_count 2
     local box
     box=$(windows | grep -vx "$main" | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$box")"
     xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
     xdotool key Return
-    wait_for "the box to close" window_count 1
+    wait_for "the box to close" window_count "${1:-1}"
 }
 "$tandrel" & app=$!
 wait_for "the main window" window_count 1
@@ -60,12 +62,15 @@ answer_box
 # From now on the reset takes two seconds and fails, so that its result is a window that
 # leaves the main window free: a second press that landed while the first one ran would
 # run again as soon as the first one ends.
-python3 - <<'PY'
-import json
+reset_fault() { # reset_fault JSON: the stand-in's fault for the factory reset
+    python3 - "$1" <<'PY'
+import json, sys
 state = json.load(open("pwlctl-sim.json"))
-state["faults"] = {"apfw_factory_reset": {"delayMs": 2000, "stdout": "[apfw_factory_reset] Error: busy\n"}}
+state["faults"] = {"apfw_factory_reset": json.loads(sys.argv[1])}
 json.dump(state, open("pwlctl-sim.json", "w"))
 PY
+}
+reset_fault '{"delayMs": 2000, "stdout": "[apfw_factory_reset] Error: busy\n"}'
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # Factory Default heads the four action buttons at the bottom of the page.
 xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT - 128)) click --repeat 2 --delay 150 1
@@ -79,9 +84,30 @@ xdotool key --delay 400 alt+f alt+f
 sleep 5
 [[ $(resets) -eq 3 ]] || fail "a double Alt+F made $(( $(resets) - 2 )) resets"
 
+# A reset of six seconds that succeeds.
+reset_fault '{"delayMs": 6000}'
+xdotool windowfocus --sync "$main"
+xdotool key alt+f
+wait_for "the long reset" resets_are 4
+sleep 1
+"$x11check" ping "$title" 1000 || fail "the window did not answer a ping within a second"
+# The page's upper part, banner and all, is the same before and after a window lay over it.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+region="${WIDTH}x$((HEIGHT * 2 / 5))+$X+$Y"
+import -window root -crop "$region" before.png
+"$x11check" cover "$title" 500
+sleep 0.5
+import -window root -crop "$region" after.png
+differing=$(compare -metric AE before.png after.png null: 2>&1 || true)
+[[ $differing == 0 ]] || fail "the window was not drawn again where it was covered ($differing pixels differ)"
 "$x11close" "$title" || fail "no window to close"
+sleep 1
+kill -0 "$app" 2>/dev/null || fail "Tandrel ended in the middle of a reset"
+# The reset ends, its box comes with the window behind it, and then the window closes.
+answer_box 0
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "Tandrel did not end after its window was closed"
+kill -0 "$app" 2>/dev/null && fail "Tandrel did not end after the action that its close waited for"
+[[ $(resets) -eq 4 ]] || fail "the reset ran $(( $(resets) - 3 )) times"
 wait "$app" || fail "Tandrel exited with $?"
 
 [[ "$(head -n 1 Tandrel.log)" == *"] ==== Tandrel started ====" ]] || fail "first record"
@@ -91,4 +117,6 @@ logged "[apfw_factory_reset] Done." || fail "tool output not logged"
 grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:00:01\"]" pwlctl-sim.calls \
     || fail "the tool never saw the factory default"
 grep -q '"userHfid": "PL500_FW1.02b05_FWDate_Jan 15 2014"' pwlctl-sim.json || fail "adapter not reset"
-echo "PASS: select, configure, factory default, a double press gives one run, close"
+[[ $(grep -c 'apfw_factory_reset -m' Tandrel.log) -eq 4 && $(tail -n 2 Tandrel.log | head -n 1) == *"Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=5." ]] \
+    || fail "the last reset's records"
+echo "PASS: select, configure, factory default, a double press gives one run, a live window during a run, a close that waits"
