@@ -57,6 +57,54 @@ QString keptUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid)
     return hfidPrefix.isEmpty() ? manufacturerHfid : hfidPrefix + QLatin1Char('_') + manufacturerHfid;
 }
 
+FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid)
+{
+    const QString whole = keptUserHfid(hfidPrefix, manufacturerHfid);
+    if (hfidPrefix.isEmpty() || whole.toUtf8().size() <= maxHfidBytes)
+        return {whole, false};
+    // Room for the prefix once the manufacturer HFID and its "_" are in.
+    int room = maxHfidBytes - manufacturerHfid.toUtf8().size() - 1;
+    int end = 0;
+    while (end < hfidPrefix.size() && room > 0) {
+        const int length = hfidPrefix.at(end).isHighSurrogate() && end + 1 < hfidPrefix.size() ? 2 : 1;
+        const int bytes = hfidPrefix.mid(end, length).toUtf8().size();
+        if (bytes > room)
+            break;
+        room -= bytes;
+        end += length;
+    }
+    return {keptUserHfid(hfidPrefix.left(end), manufacturerHfid), true};
+}
+
+bool hfidWriteFailed(const RunStatus &status, const QString &output)
+{
+    return status.error != QProcess::UnknownError || status.exitStatus != QProcess::NormalExit
+           || status.exitCode != 0 || output.contains(QLatin1String("Error"));
+}
+
+QString nameNotRestoredText(const QString &hfidPrefix, int seconds, const QString &lastOutput)
+{
+    return errorText(QStringLiteral("The adapter's name \"%1\" could not be restored: it did not report its new "
+                                    "HFID within %2 seconds of the upgrade.\n%3")
+                         .arg(hfidPrefix, QString::number(seconds), lastOutput),
+                     true);
+}
+
+QString nameNotWrittenText(const QString &hfid, const QString &output)
+{
+    return errorText(QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(hfid, output), true);
+}
+
+QString keptNameSuccessText(const FittedHfid &written)
+{
+    QString text = QStringLiteral("==== SUCCESS ====");
+    if (written.shortened)
+        text += QStringLiteral("\nThe adapter's name was too long for its new firmware and was shortened to "
+                               "\"%1\".")
+                    .arg(written.hfid);
+    return text;
+}
+
 QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput,
                           bool started)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tool/toolrun.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,27 @@ QString reportedHfid(const QString &output);
 
 // The user HFID that keeps the configured prefix in front of a new manufacturer HFID.
 QString keptUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid);
+
+// The most bytes (UTF-8) that an adapter takes for an HFID.
+constexpr int maxHfidBytes = 64;
+
+// The kept user HFID, its prefix shortened (never the manufacturer HFID, never inside a
+// character) so that the whole fits in an adapter.
+struct FittedHfid
+{
+    QString hfid;
+    bool shortened = false;
+};
+FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid);
+
+// Whether a set_hfid run failed: it did not start, crashed, ran past its limit, ended with
+// an exit code other than 0, or printed "Error".
+bool hfidWriteFailed(const RunStatus &status, const QString &output);
+
+// What the user is told when the kept name did not reach the adapter.
+QString nameNotRestoredText(const QString &hfidPrefix, int seconds, const QString &lastOutput);
+QString nameNotWrittenText(const QString &hfid, const QString &output);
+QString keptNameSuccessText(const FittedHfid &written);
 
 // What the simple-connect window shows: the randomize text, or, when no start attempt
 // reported success, that text and the last attempt's text under an ERROR heading.

@@ -43,26 +43,35 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
 
 void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefix)
 {
-    const QString output = runTool(
-        process, deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs));
-
+    // The adapter starts its new firmware now and answers again after a while: until it
+    // reports its new HFID, it is asked again.
+    const QDeadlineTimer backBy(toolLimits.adapterBackMs);
+    const ToolRun read = deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
+    QString output = runTool(process, read);
+    while (reportedHfid(output).isEmpty() && !backBy.hasExpired()) {
+        action.wait(nullptr, QDeadlineTimer(qMin<qint64>(toolLimits.askAgainMs, backBy.remainingTime())));
+        output = runTool(process, read);
+    }
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
-        showResult(errorText(output, true));
+        showResult(nameNotRestoredText(hfidPrefix, toolLimits.adapterBackMs / 1000, output));
         return;
     }
 
-    ToolRun write = deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"),
-                               keptUserHfid(hfidPrefix, manufacturerHfid)},
-                              toolLimits.longMs);
+    const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
+    ToolRun write = deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, toolLimits.longMs);
     write.record = RunRecord::StatusOnly;
-    runTool(process, write);
+    RunStatus written;
+    const QString writeOutput = runTool(process, write, &written);
+    if (hfidWriteFailed(written, writeOutput)) {
+        showResult(nameNotWrittenText(name.hfid, writeOutput));
+        return;
+    }
 
     ToolRun restart = deviceRun({QStringLiteral("apcm_sta_restart")}, toolLimits.longMs);
     restart.record = RunRecord::EmittingOnly;
     runTool(process, restart);
 
-    QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox::information(this, windowTitle(), keptNameSuccessText(name), QMessageBox::Ok, QMessageBox::NoButton);
 }

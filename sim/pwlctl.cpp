@@ -205,6 +205,8 @@ QString upgradedHfid(const QString &hfid, const QString &version, const QString 
     return QStringLiteral("%1_FW%2_FWDate_%3").arg(head, version, date);
 }
 
+qint64 now() { return QDateTime::currentMSecsSinceEpoch(); }
+
 class Simulator
 {
 public:
@@ -230,7 +232,8 @@ public:
         if (!isKnown(command))
             return usage();
         Output out;
-        if (index < 0) {
+        // An adapter that restarts after new firmware answers no command for a while.
+        if (index < 0 || adapterAt(index).value(QStringLiteral("awayUntil")).toDouble() > now()) {
             out.fail(QStringLiteral("%1 Error: no device %2 answers on interface %3").arg(tag, device, args.at(0)));
             return out;
         }
@@ -258,6 +261,11 @@ private:
         out.fail(QStringLiteral("pwlctl: Error: unrecognised command line: %1").arg(args.join(QLatin1Char(' '))),
                  2);
         return out;
+    }
+
+    QJsonObject adapterAt(int index) const
+    {
+        return state.value(QStringLiteral("adapters")).toArray().at(index).toObject();
     }
 
     int findAdapter(const QString &device) const
@@ -396,6 +404,9 @@ private:
         // New firmware starts from its own HFID; keeping the configured one is the caller's business.
         adapter[QStringLiteral("userHfid")] = manufacturer;
         adapter[QStringLiteral("pairing")] = QStringLiteral("idle");
+        const double awayMs = state.value(QStringLiteral("awayMsAfterUpgrade")).toDouble();
+        if (awayMs > 0)
+            adapter[QStringLiteral("awayUntil")] = double(now()) + awayMs;
         out.line(QStringLiteral("%1 writing %2 bytes of firmware %3 (%4)")
                      .arg(tag)
                      .arg(image.body.size())
@@ -408,7 +419,6 @@ private:
     QStringList operands;
 };
 
-qint64 now() { return QDateTime::currentMSecsSinceEpoch(); }
 
 #ifdef Q_OS_WIN
 LONG WINAPI endWithException(EXCEPTION_POINTERS *)

@@ -35,6 +35,8 @@ private slots:
     void factoryDefault();
     void reportedHfid_data();
     void reportedHfid();
+    void fittedHfid_data();
+    void fittedHfid();
     void simpleConnect();
     void shownTexts_data();
     void shownTexts();
@@ -256,6 +258,33 @@ void TestLogic::reportedHfid()
     QCOMPARE(::reportedHfid(output), hfid);
     QCOMPARE(keptUserHfid("Xyz", "M_FW1"), "Xyz_M_FW1");
     QCOMPARE(keptUserHfid("", "M_FW1"), "M_FW1");
+}
+
+void TestLogic::fittedHfid_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("manufacturer");
+    QTest::addColumn<QString>("hfid");
+    const QString m30 = QString(30, 'M');
+    QTest::newRow("fits") << "Den" << m30 << "Den_" + m30;
+    QTest::newRow("exactly 64 bytes") << QString(33, 'p') << m30 << QString(33, 'p') + "_" + m30;
+    QTest::newRow("one byte over: the prefix loses one") << QString(34, 'p') << m30 << QString(33, 'p') + "_" + m30;
+    QTest::newRow("no empty prefix is added") << "" << QString(70, 'M') << QString(70, 'M');
+    QTest::newRow("no room at all: the manufacturer's alone") << "Den" << QString(63, 'M') << QString(63, 'M');
+    // U+1F50C takes four bytes and two UTF-16 units: never half of it.
+    const QString plug = QString::fromUtf8("\xf0\x9f\x94\x8c");
+    QTest::newRow("a four-byte letter is not split") << "ab" + plug + plug << QString(56, 'M')
+                                                     << "ab" + plug + "_" + QString(56, 'M');
+}
+
+void TestLogic::fittedHfid()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QString, manufacturer);
+    QFETCH(QString, hfid);
+    const FittedHfid fitted = fittedUserHfid(prefix, manufacturer);
+    QCOMPARE(fitted.hfid, hfid);
+    QCOMPARE(fitted.shortened, hfid != keptUserHfid(prefix, manufacturer));
 }
 
 void TestLogic::simpleConnect()

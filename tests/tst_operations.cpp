@@ -33,7 +33,8 @@ private slots:
     void upgradeKeep();
     void upgradeReset();
     void upgradeFails();
-    void upgradeKeepWithoutHfid();
+    void upgradeKeepsName_data();
+    void upgradeKeepsName();
     void simpleConnect_data();
     void simpleConnect();
     void changeKey_data();
@@ -277,21 +278,86 @@ void TestOperations::upgradeFails()
     results().last()->close();
 }
 
-void TestOperations::upgradeKeepWithoutHfid()
+void TestOperations::upgradeKeepsName_data()
 {
-    dir->setFault("get_hfid", {{"stdout", "[get_hfid] Error: no answer\n"}});
+    QTest::addColumn<QString>("oldHfid");
+    QTest::addColumn<int>("awayMs");
+    QTest::addColumn<QJsonObject>("writeFault");
+    QTest::addColumn<QStringList>("subcommands"); // after the upgrade, before the rescan
+    QTest::addColumn<QString>("told");            // the box's text, or the result window's start
+    // The adapter's user HFID afterwards; the stand-in's faults change only what it reports.
+    QTest::addColumn<QString>("newHfid");
+    const QString upgraded = "PL500_FW2.01b03_FWDate_Jun 30 2016";
+    const QStringList keep{"get_hfid", "set_hfid", "apcm_sta_restart"};
+    QTest::newRow("adapter back after a while: asked again")
+        << userHfid << 1500 << QJsonObject() << QStringList(QStringList{"get_hfid", "get_hfid"} + keep)
+        << "==== SUCCESS ====" << "Kitchen_" + upgraded;
+    QTest::newRow("adapter not back in time: not renamed, the user told")
+        << userHfid << 60000 << QJsonObject() << QStringList{"get_hfid", "get_hfid", "get_hfid", "get_hfid"}
+        << "==== ERROR ====\nThe adapter's name \"Kitchen\" could not be restored" << upgraded;
+    QTest::newRow("name too long: the prefix shortened")
+        << "Living room upstairs by the TV_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
+        << "==== SUCCESS ====\nThe adapter's name was too long for its new firmware and was shortened to "
+           "\"Living room upstairs by the T_" + upgraded + "\"."
+        << "Living room upstairs by the T_" + upgraded;
+    const QString umlauts = QString(20, QChar(0xfc)); // two bytes each
+    QTest::newRow("multi-byte prefix: cut between characters")
+        << umlauts + "_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
+        << "==== SUCCESS ====\nThe adapter's name was too long" << umlauts.left(14) + "_" + upgraded;
+    for (const auto &fault : {QJsonObject{{"crash", true}}, QJsonObject{{"exitCode", 3}},
+                              QJsonObject{{"stdout", "[set_hfid] Error: flash full\n"}}}) {
+        QTest::newRow(qPrintable("write fails: " + QJsonDocument(fault).toJson(QJsonDocument::Compact)))
+            << userHfid << 0 << fault << QStringList(keep.mid(0, 2))
+            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written." << QString();
+    }
+}
+
+void TestOperations::upgradeKeepsName()
+{
+    QFETCH(QString, oldHfid);
+    QFETCH(int, awayMs);
+    QFETCH(QJsonObject, writeFault);
+    QFETCH(QStringList, subcommands);
+    QFETCH(QString, told);
+    QFETCH(QString, newHfid);
+    dir->writeState({simAdapter(dev1, interfaceA(), oldHfid, factoryHfid)});
+    QJsonObject state = dir->state();
+    state["awayMsAfterUpgrade"] = awayMs;
+    QFile file(dir->filePath("pwlctl-sim.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QJsonDocument(state).toJson());
+    file.close();
+    if (!writeFault.isEmpty())
+        dir->setFault("set_hfid", writeFault);
+    probe->scan();
+    probe->clickRow(0);
+    ToolLimits limits;
+    limits.askAgainMs = 1000;
+    limits.adapterBackMs = 2500;
+    probe->setLimits(limits);
+
     ModalAnswerer answerer;
     answerer.chooseFile(firmware);
     answerer.press(QMessageBox::Yes);
+    answerer.press(QMessageBox::Ok);
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+    probe->button("buttonConfigure")->click();
     probe->button("buttonFirmwareUpgrade")->click();
-    // Nothing is written, and the user is told.
-    QCOMPARE(answerer.texts().mid(1), QStringList{"Keep current configuration?"});
-    QCOMPARE(lastResult(), "==== ERROR ====\n[get_hfid] Error: no answer\n");
-    QStringList subcommands;
+
+    QStringList made;
     for (const QStringList &call : dir->calls())
-        subcommands << call.at(1);
-    QCOMPARE(subcommands, (QStringList{"upgrade_ggl", "get_hfid", "discover_list"}));
-    results().last()->close();
+        made << call.at(1);
+    QCOMPARE(made, QStringList{"upgrade_ggl"} + subcommands + QStringList{"discover_list"});
+    const bool box = told.startsWith("==== SUCCESS ====");
+    QVERIFY2((box ? answerer.texts().last() : lastResult()).startsWith(told),
+             qPrintable(answerer.texts().last() + " | " + lastResult()));
+    QCOMPARE(results().isEmpty(), box);
+    if (!newHfid.isNull())
+        QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
+    // Every try is a run of its own in the log.
+    QCOMPARE(dir->log().filter(" get_hfid manufacturer -m ").size(), subcommands.count("get_hfid"));
+    for (DialogDeviceInfo *result : results())
+        result->close();
 }
 
 void TestOperations::simpleConnect_data()

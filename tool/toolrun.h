@@ -22,6 +22,10 @@ struct ToolLimits
     int longMs = 180000; // firmware upgrade and what follows it, simple connect, change key
     // The tool prints kilobytes; a hundred thousand device lines take about 11 MB.
     qint64 outputCapBytes = 16 * 1024 * 1024;
+    // An adapter restarts after new firmware and answers again after 20 to 45 s as a rule:
+    // its identity is asked for again at this pace, until this long after the upgrade.
+    int askAgainMs = 5000;
+    int adapterBackMs = 120000;
 };
 
 // What one runTool call logs besides its "Emitting" line.

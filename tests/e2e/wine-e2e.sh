@@ -4,13 +4,14 @@
 # 1. a tool that crashes at every discovery: the "pwlctl.exe crashed!" box comes before
 #    the window, and the status lines report the crash;
 # 2. a user's session: the demo adapters listed, the first row clicked, Configure, Factory
-#    Default, its box answered, the window closed with WM_DELETE_WINDOW; then the event
-#    log (CR LF line ends, its records) and the tool's record of its command lines.
-#   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE [SHOT.png]
+#    Default, its box answered; then a reset of ten seconds during which Windows never finds
+#    the window hung and a WM_CLOSE waits until the reset and its box are done; then the
+#    event log (CR LF line ends, its records) and the tool's record of its command lines.
+#   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE WINPROBE_EXE [SHOT.png]
 # WINEPREFIX (and TANDREL_WINDOWS_KIT, unless the default) come from the caller; the programs
 # run through cmake/wine-run, which puts the kit's DLLs on their path.
 set -euo pipefail
-folder=$1 sim=$2 x11close=$3 shot=${4:-}
+folder=$1 sim=$2 x11close=$3 winprobe=$4 shot=${5:-}
 wine_run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run"
 title="Tandrel 1.01b01"
 work=$(mktemp -d)
@@ -31,6 +32,7 @@ count() { grep -cF -- "$1" Tandrel.log 2>/dev/null || true; }
 window_count() { [[ $(windows | wc -l) -eq $1 ]]; }
 any_window() { [[ -n $(windows) ]]; }
 closed() { ! kill -0 "$app" 2>/dev/null; }
+resets_are() { [[ $(grep -c '"args":\[[^]]*"apfw_factory_reset"' pwlctl-sim.calls || true) -eq $1 ]]; }
 press_return_in() { # press_return_in WINDOW
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove --window "$1" $((WIDTH / 2)) $((HEIGHT / 2))
@@ -87,7 +89,28 @@ xdotool key alt+f
 wait_for "the result box" window_count 2
 press_return_in "$(windows | grep -vx "$main" | head -n 1)"
 wait_for "the box to close" window_count 1
-close_main
+
+# A reset of ten seconds, and a WM_CLOSE posted three seconds into it.
+python3 - <<'PY'
+import json
+state = json.load(open("pwlctl-sim.json"))
+state["faults"] = {"apfw_factory_reset": {"delayMs": 10000}}
+json.dump(state, open("pwlctl-sim.json", "w"))
+PY
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key alt+f
+wait_for "the long reset" resets_are 2
+"$wine_run" "$winprobe" watch "$title" 8 > watch.txt 2>&1 & watcher=$!
+sleep 3
+"$wine_run" "$winprobe" close "$title" || fail "no window to post WM_CLOSE to"
+sleep 2
+closed && fail "Tandrel ended in the middle of a reset"
+wait "$watcher" || fail "Windows found the window hung during the reset: $(tr -d '\r' < watch.txt)"
+wait_for "the long reset's box" window_count 2
+press_return_in "$(windows | grep -vx "$main" | head -n 1)"
+wait_for "Tandrel to end after the reset" closed
+wait "$app" || fail "Tandrel.exe exited with $?"
+resets_are 2 || fail "the reset ran again"
 
 lines=$(wc -l < Tandrel.log)
 (( $(grep -c $'\r$' Tandrel.log) == lines )) || fail "a line of the log does not end in CR LF"
@@ -99,4 +122,4 @@ logged "Emitting pwlctl.exe $interface apfw_factory_reset -m 02:1A:7E:00:00:01" 
 logged "[apfw_factory_reset] Done." || fail "tool output not logged"
 grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:00:01\"]" pwlctl-sim.calls \
     || fail "the tool never saw the factory default"
-echo "PASS: Tandrel.exe under wine: list, select, configure, factory default, close; CR LF log"
+echo "PASS: Tandrel.exe under wine: list, select, configure, factory default, never hung during a long reset, a close that waits; CR LF log ($(tr -d '\r' < watch.txt))"
