@@ -2,18 +2,34 @@
 
 #include "widget.h"
 
+#include <QDir>
+#include <QSysInfo>
+
 QString formatLogRecord(const QDateTime &time, const QString &message)
 {
     return QLatin1Char('[') + time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss")) +
            QStringLiteral("] ") + message.trimmed() + QLatin1Char('\n');
 }
 
+QByteArray logRecordBytes(const QString &record, bool crLf)
+{
+    QByteArray bytes = record.toUtf8();
+    if (crLf)
+        bytes.replace('\n', "\r\n");
+    return bytes;
+}
+
+QString logOpenFailedText(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Log file open failed!\n%1\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
 void Widget::appendLog(const QString &message)
 {
     if (!logFile.isOpen())
         return;
-    logFile.write(formatLogRecord(QDateTime::currentDateTimeUtc(), message).toUtf8());
-    // The window can block for minutes while a tool runs: a user who ends it then must
-    // still find that run's records in the file.
-    logFile.flush();
+    static const bool crLf = QSysInfo::productType() == QLatin1String("windows");
+    // One write for the whole record, line ends included, straight to the file: nothing
+    // that reads the log, and no end of Tandrel, ever meets half a record.
+    logFile.write(logRecordBytes(formatLogRecord(QDateTime::currentDateTimeUtc(), message), crLf));
 }

@@ -1,14 +1,30 @@
+#include "folderlock.h"
+#include "screen.h"
 #include "splash.h"
 #include "widget.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QSplashScreen>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     // The icon lives in the core library, whose resources are not registered by themselves.
     Q_INIT_RESOURCE(resources);
+    // Scaled as the screen asks, 150 % as 150 %, so that fonts and layout grow together.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+
+    FolderLock folderLock;
+    if (folderLock.heldElsewhere()) {
+        FolderLock::knock();
+        QMessageBox::information(nullptr, QStringLiteral("Tandrel " TANDREL_VERSION_TEXT),
+                                 FolderLock::alreadyRunningText(QDir::currentPath()));
+        return 1;
+    }
 
     // The first scan can take its whole time limit before the window appears; meanwhile this
     // says that Tandrel is at work. It has no title, and boxes of the scan come above it.
@@ -18,6 +34,10 @@ int main(int argc, char *argv[])
 
     Widget widget;
     widget.show();
-    splash.finish(&widget);
+    keepOnScreen(widget);
+    folderLock.raiseOnKnock(widget);
+    // Not before the event loop runs: a close that came while the picture waits for the
+    // window would end nothing, and leave Tandrel running without a window.
+    QTimer::singleShot(0, &splash, [&splash, &widget] { splash.finish(&widget); });
     return application.exec();
 }

@@ -1,18 +1,15 @@
 #include "widget.h"
 
+#include "eventlog.h"
 #include "screen.h"
 #include "tool/rowdelegate.h"
 #include "ui_widget.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QNetworkInterface>
-
-QSize halfScreenSize(const QRect &screen)
-{
-    return QSize(int(screen.width() * 0.5), int(screen.height() * 0.5));
-}
 
 static QList<QString> localHardwareAddresses()
 {
@@ -38,7 +35,8 @@ Widget::Widget(QWidget *parent)
     QT_WARNING_DISABLE_DEPRECATED
     const QRect screen = QApplication::desktop()->screenGeometry(this);
     QT_WARNING_POP
-    resize(halfScreenSize(screen));
+    // On a high-DPI screen the layout can need more than half of it: it gets what it needs.
+    resize(halfScreenSize(screen).expandedTo(minimumSizeHint()));
 
     bannerTemplate = ui->labelDeviceBanner->text();
     ui->stackedWidget->setCurrentIndex(0);
@@ -46,9 +44,11 @@ Widget::Widget(QWidget *parent)
     ui->listDevice->setItemDelegate(new DeviceRowDelegate(ui->listDevice));
 
     logFile.setFileName(QStringLiteral("Tandrel.log"));
-    if (!logFile.open(QIODevice::WriteOnly | QIODevice::Text))
-        QMessageBox::information(this, windowTitle(), QStringLiteral("Log file open failed!"),
-                                 QMessageBox::Ok, QMessageBox::NoButton);
+    // Unbuffered: each record reaches the file in one write, whole (see appendLog).
+    if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        QMessageBox::warning(this, windowTitle(),
+                             logOpenFailedText(QFileInfo(logFile).absoluteFilePath(), logFile.errorString()),
+                             QMessageBox::Ok, QMessageBox::NoButton);
     appendLog(QStringLiteral("==== Tandrel started ===="));
 
     localAddresses = localHardwareAddresses();

@@ -2,13 +2,16 @@
 // memory, launch after launch in turns, so that every program sees the same machine.
 //   startup-probe RUNS PROGRAM [PROGRAM ...]
 // Each PROGRAM starts in the working directory with no arguments: once unmeasured to warm
-// the caches, then RUNS times. A launch is timed from fork to the first drawing into the
-// program's top-level window, which the DAMAGE extension reports; the window is then asked
-// to close as a window manager would, and wait4 gives the peak resident set. The report
-// has medians and quartiles, and each program's ratio of medians to the last program's.
+// the caches, then RUNS times. A launch is timed from fork to the first drawing into a
+// top-level window of the program (a start-up picture counts), which the DAMAGE extension
+// reports, and to the mapping of its main window, the first one with a title; that window
+// is then asked to close as a window manager would, and wait4 gives the peak resident set.
+// The report has medians and quartiles, and each program's ratio of medians to the last
+// program's.
 #include "wmdelete.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 
 #include <poll.h>
@@ -80,26 +83,28 @@ public:
             _exit(127);
         }
 
-        Window window = 0;
+        std::vector<Window> mapped; // the program's top-level windows
+        Window window = 0;          // its main window
         const double deadline = start + launchTimeLimitMs;
-        for (;;) {
+        while (!window || result.firstFrameMs == 0) {
             XEvent event;
             if (!nextEvent(&event, deadline, pid))
                 abandon(pid, path + ": no window drawn in time");
             if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
                 // Watch every new top-level window for drawing before it can be drawn on.
                 XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
-            } else if (event.type == MapNotify && event.xmap.event == root && !window
-                       && pidOf(event.xmap.window) == pid) {
-                window = event.xmap.window;
-                result.mappedMs = nowMs() - start;
+            } else if (event.type == MapNotify && event.xmap.event == root && pidOf(event.xmap.window) == pid) {
+                mapped.push_back(event.xmap.window);
+                if (!window && hasTitle(event.xmap.window)) {
+                    window = event.xmap.window;
+                    result.mappedMs = nowMs() - start;
+                }
             } else if (event.type == damageEventBase + XDamageNotify) {
                 const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
                 XDamageSubtract(display, damage.damage, None, None);
-                if (window && damage.drawable == window) {
+                const bool ours = std::find(mapped.begin(), mapped.end(), damage.drawable) != mapped.end();
+                if (ours && result.firstFrameMs == 0)
                     result.firstFrameMs = nowMs() - start;
-                    break;
-                }
             }
         }
 
@@ -139,6 +144,16 @@ private:
         }
         XNextEvent(display, event);
         return true;
+    }
+
+    bool hasTitle(Window window)
+    {
+        XTextProperty property;
+        if (!XGetWMName(display, window, &property) || !property.value)
+            return false;
+        const bool titled = property.nitems > 0;
+        XFree(property.value);
+        return titled;
     }
 
     long pidOf(Window window)
@@ -261,7 +276,7 @@ int main(int argc, char *argv[])
     }
 
     std::printf("%d launches of each, in turns, after one warm-up; medians (quartiles)\n", runs);
-    std::printf("%-28s %-26s %-26s %s\n", "", "first frame", "window mapped", "peak memory");
+    std::printf("%-28s %-26s %-26s %s\n", "", "first frame", "main window mapped", "peak memory");
     for (const Program &program : programs) {
         std::printf("%-28s %-26s %-26s %s\n", program.name.c_str(),
                     spread(program.launches, &Launch::firstFrameMs, 1, "ms").c_str(),

@@ -13,9 +13,9 @@ void Widget::on_buttonChangeKey_clicked()
         return;
     const CurrentAction::Scope scope(action);
 
-    ToolRun run = deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"),
-                             QStringLiteral("set_key")},
-                            toolLimits.longMs);
+    ToolRun run =
+        deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
+                  toolLimits.longMs);
     // The log is what users send to whoever helps them: the password stays out of it.
     run.secretArgument = 2;
     run.busyButton = ui->buttonChangeKey;

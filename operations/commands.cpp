@@ -24,8 +24,8 @@ QString deviceInfoText(const QString &output)
 
 bool factoryDefaultSucceeded(const QString &output)
 {
-    return output.contains(QLatin1String("[apfw_factory_reset] Done."))
-           && !output.contains(QLatin1String("Error"));
+    return output.contains(QLatin1String("[apfw_factory_reset] Done.")) &&
+           !output.contains(QLatin1String("Error"));
 }
 
 bool upgradeSucceeded(const QString &output)
@@ -78,21 +78,23 @@ FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturer
 
 bool hfidWriteFailed(const RunStatus &status, const QString &output)
 {
-    return status.error != QProcess::UnknownError || status.exitStatus != QProcess::NormalExit
-           || status.exitCode != 0 || output.contains(QLatin1String("Error"));
+    return status.error != QProcess::UnknownError || status.exitStatus != QProcess::NormalExit ||
+           status.exitCode != 0 || output.contains(QLatin1String("Error"));
 }
 
 QString nameNotRestoredText(const QString &hfidPrefix, int seconds, const QString &lastOutput)
 {
-    return errorText(QStringLiteral("The adapter's name \"%1\" could not be restored: it did not report its new "
-                                    "HFID within %2 seconds of the upgrade.\n%3")
-                         .arg(hfidPrefix, QString::number(seconds), lastOutput),
-                     true);
+    return errorText(
+        QStringLiteral("The adapter's name \"%1\" could not be restored: it did not report its new "
+                       "HFID within %2 seconds of the upgrade.\n%3")
+            .arg(hfidPrefix, QString::number(seconds), lastOutput),
+        true);
 }
 
 QString nameNotWrittenText(const QString &hfid, const QString &output)
 {
-    return errorText(QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(hfid, output), true);
+    return errorText(QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(hfid, output),
+                     true);
 }
 
 QString keptNameSuccessText(const FittedHfid &written)
@@ -105,14 +107,12 @@ QString keptNameSuccessText(const FittedHfid &written)
     return text;
 }
 
-QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput,
-                          bool started)
+QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput, bool started)
 {
     if (started)
         return randomizeOutput;
     const bool ownLine = randomizeOutput.isEmpty() || randomizeOutput.endsWith(QLatin1Char('\n'));
-    return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput,
-                     true);
+    return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput, true);
 }
 
 QString resultWindowText(const QString &text, int maxChars)

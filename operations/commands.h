@@ -55,8 +55,7 @@ QString keptNameSuccessText(const FittedHfid &written);
 
 // What the simple-connect window shows: the randomize text, or, when no start attempt
 // reported success, that text and the last attempt's text under an ERROR heading.
-QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput,
-                          bool started);
+QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput, bool started);
 
 // What a result window shows of a text: all of it when it is short; otherwise its beginning,
 // cut at a line end when one is near, and a last line that points to the event log.

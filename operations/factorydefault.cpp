@@ -18,8 +18,8 @@ void Widget::runFactoryDefault()
     const QString output = runTool(process, run);
 
     if (factoryDefaultSucceeded(output))
-        QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="),
-                                 QMessageBox::Ok, QMessageBox::NoButton);
+        QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="), QMessageBox::Ok,
+                                 QMessageBox::NoButton);
     else
         showResult(errorText(output, false));
 }

@@ -13,11 +13,9 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     firmwarePath = path;
 
     ToolProcess process;
-    const bool keep = QMessageBox::information(this, windowTitle(),
-                                               QStringLiteral("Keep current configuration?"),
-                                               QMessageBox::Yes | QMessageBox::No,
-                                               QMessageBox::NoButton)
-                      == QMessageBox::Yes;
+    const bool keep = QMessageBox::information(
+                          this, windowTitle(), QStringLiteral("Keep current configuration?"),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
     const QString hfidPrefix = keep ? extractHfidPrefix(selectedDevice.hfid) : QString();
 
     const CurrentAction::Scope scope(action);
@@ -46,7 +44,8 @@ void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefi
     // The adapter starts its new firmware now and answers again after a while: until it
     // reports its new HFID, it is asked again.
     const QDeadlineTimer backBy(toolLimits.adapterBackMs);
-    const ToolRun read = deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
+    const ToolRun read =
+        deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
     QString output = runTool(process, read);
     while (reportedHfid(output).isEmpty() && !backBy.hasExpired()) {
         action.wait(nullptr, QDeadlineTimer(qMin<qint64>(toolLimits.askAgainMs, backBy.remainingTime())));
@@ -60,7 +59,8 @@ void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefi
     }
 
     const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
-    ToolRun write = deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, toolLimits.longMs);
+    ToolRun write =
+        deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, toolLimits.longMs);
     write.record = RunRecord::StatusOnly;
     RunStatus written;
     const QString writeOutput = runTool(process, write, &written);
@@ -73,5 +73,6 @@ void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefi
     restart.record = RunRecord::EmittingOnly;
     runTool(process, restart);
 
-    QMessageBox::information(this, windowTitle(), keptNameSuccessText(name), QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox::information(this, windowTitle(), keptNameSuccessText(name), QMessageBox::Ok,
+                             QMessageBox::NoButton);
 }

@@ -11,7 +11,8 @@ void Widget::on_buttonSimpleConnect_clicked()
     const QString randomizeOutput = runTool(
         process, deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, toolLimits.longMs));
 
-    const ToolRun start = deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, toolLimits.longMs);
+    const ToolRun start =
+        deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, toolLimits.longMs);
     QString startOutput;
     bool started = false;
     for (int attempts = 5; attempts > 0 && !started; --attempts) {

@@ -19,6 +19,8 @@ private slots:
     void logRecord();
     void halfScreen_data();
     void halfScreen();
+    void onScreen_data();
+    void onScreen();
     void toolOutput_data();
     void toolOutput();
     void runRecords();
@@ -60,6 +62,9 @@ void TestLogic::logRecord()
     QFETCH(QString, record);
     const QDateTime utc(QDate(2026, 12, 7), QTime(0, 28, 48), Qt::UTC);
     QCOMPARE(formatLogRecord(utc, message), record);
+    // As the file holds it: each line feed the platform's line end, a CR of the tool's kept.
+    QCOMPARE(logRecordBytes(record, false), record.toUtf8());
+    QCOMPARE(logRecordBytes(record, true), record.toUtf8().replace("\n", "\r\n"));
     // Local time never leaks in: the same instant seen from another zone prints the same.
     QCOMPARE(formatLogRecord(utc.toOffsetFromUtc(5 * 3600 + 1800), message), record);
 }
@@ -72,6 +77,25 @@ void TestLogic::halfScreen_data()
     QTest::newRow("even") << QRect(0, 0, 1920, 1080) << QSize(960, 540);
     QTest::newRow("second screen") << QRect(1920, 0, 1281, 1025) << QSize(640, 512);
     QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << QSize(0, 0);
+}
+
+void TestLogic::onScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("position");
+    // The available area of a 1920 x 1080 screen with its task bar at the bottom.
+    QTest::newRow("fits: stays") << QRect(480, 270, 960, 540) << QPoint(480, 270);
+    QTest::newRow("passes the bottom: up") << QRect(480, 270, 960, 920) << QPoint(480, 120);
+    QTest::newRow("passes the right: left") << QRect(1500, 0, 960, 540) << QPoint(960, 0);
+    QTest::newRow("above and left of the area: in") << QRect(-30, -20, 960, 540) << QPoint(0, 0);
+    QTest::newRow("taller than the area: its top on the area") << QRect(480, 270, 960, 1200) << QPoint(480, 0);
+}
+
+void TestLogic::onScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, position);
+    QCOMPARE(positionOnScreen(frame, QRect(0, 0, 1920, 1040)), position);
 }
 
 void TestLogic::halfScreen()

@@ -178,7 +178,13 @@ void TestWindow::logCannotBeOpened()
     Widget window;
     WidgetProbe probe(window);
     QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen.first().text, "Log file open failed!");
+    // Where and why, below the first line.
+    const QStringList lines = answerer.seen.first().text.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), "Log file open failed!");
+    QCOMPARE(lines.at(1), QDir::toNativeSeparators(dir->filePath("Tandrel.log")));
+    QVERIFY(!lines.at(2).isEmpty());
+    QCOMPARE(answerer.seen.first().icon, int(QMessageBox::Warning));
     QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
     QCOMPARE(answerer.seen.first().buttons, QStringList{"OK"});
     QVERIFY(!answerer.seen.first().parentVisible);

@@ -81,6 +81,7 @@ void ModalAnswerer::poll()
     record.parentVisible = dialog->parentWidget() && dialog->parentWidget()->isVisible();
     if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
         record.text = box->text();
+        record.icon = int(box->icon());
         for (QAbstractButton *button : box->buttons())
             record.buttons.append(button->text());
     } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {

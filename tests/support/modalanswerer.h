@@ -21,6 +21,7 @@ struct SeenDialog
     QStringList buttons;
     bool expected = true; // false: no answer was queued for it, so it was rejected
     bool parentVisible = false;
+    int icon = 0; // a message box's QMessageBox::Icon
 };
 
 // Answers the real modal dialogs that the code under test opens with the toolkit's

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QString>
+
+class QWidget;
+
+// One Tandrel per working folder: a second one would empty the first one's event log and
+// run the tool beside it. The lock lies beside the log; a Tandrel that ended without
+// letting go of it (a crash, a kill) leaves a stale lock that the next start takes over.
+class FolderLock
+{
+public:
+    FolderLock();
+
+    // Another Tandrel runs in this folder. A folder that takes no lock file at all (one the
+    // user cannot write) is not held: Tandrel starts, and tells that it cannot log there.
+    bool heldElsewhere() const { return elsewhere; }
+
+    // The Tandrel that holds the lock brings its window to the front when another one starts.
+    void raiseOnKnock(QWidget &window);
+    // Asks the Tandrel that holds the lock to come to the front.
+    static void knock();
+
+    // "Tandrel is already running in this folder." and the folder.
+    static QString alreadyRunningText(const QString &folder);
+
+private:
+    QLockFile lock;
+    bool elsewhere = false;
+    QLocalServer server;
+};
