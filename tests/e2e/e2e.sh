@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # A user's session in a real X window: start Tandrel in a fresh working directory with
-# the stand-in tool, click the first adapter, open its configuration page, run a factory
+# the stand-in tool; start a second one there, which must say so and end; click the first adapter, open its configuration page, run a factory
 # default, answer its box; press Factory Default twice in a row, with the mouse and then
 # with its mnemonic, while the tool takes two seconds, and see one run for each double
 # press; during a reset of six seconds, see the window answer a ping, be drawn again after
 # another window lay over it, and take a request to close it only once the reset and its
-# box are done; then read the event log and the tool's record of its command lines.
+# box are done; then read the event log and the tool's record of its command lines; last,
+# kill a Tandrel outright and start another over its stale lock.
 #   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE X11CHECK
 set -euo pipefail
 tandrel=$1 sim=$2 x11close=$3 x11check=$4
@@ -24,6 +25,7 @@ wait_for() { # wait_for DESCRIPTION COMMAND...
 }
 logged() { grep -qF -- "$1" Tandrel.log 2>/dev/null; }
 window_count() { [[ $(windows | wc -l) -eq $1 ]]; }
+closed() { ! kill -0 "$app" 2>/dev/null; }
 click_at() { # click_at WINDOW X Y, relative to the window
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
@@ -46,6 +48,17 @@ sleep 0.5
 interface=$(sed -n 's/.*"interface": "\(.*\)".*/\1/p' pwlctl-sim.json | head -n 1)
 [[ -n "$interface" ]] || { echo "SKIP: no interface with a hardware address"; exit 77; }
 wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+
+# A second Tandrel in the same folder says so and ends; the first one's log and tool runs
+# stay its own.
+log_before=$(cat Tandrel.log)
+calls_before=$(wc -l < pwlctl-sim.calls)
+"$tandrel" & second=$!
+answer_box
+set +e; wait "$second"; second_exit=$?; set -e
+[[ $second_exit -eq 1 ]] || fail "the second Tandrel exited with $second_exit"
+[[ "$(cat Tandrel.log)" == "$log_before" ]] || fail "the second Tandrel wrote into the first one's log"
+[[ $(wc -l < pwlctl-sim.calls) -eq $calls_before ]] || fail "the second Tandrel ran the tool"
 
 # The first row of the device list lies below the Select Device row, at the left.
 eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -119,4 +132,15 @@ grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:0
 grep -q '"userHfid": "PL500_FW1.02b05_FWDate_Jan 15 2014"' pwlctl-sim.json || fail "adapter not reset"
 [[ $(grep -c 'apfw_factory_reset -m' Tandrel.log) -eq 4 && $(tail -n 2 Tandrel.log | head -n 1) == *"Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=5." ]] \
     || fail "the last reset's records"
-echo "PASS: select, configure, factory default, a double press gives one run, a live window during a run, a close that waits"
+
+# A Tandrel killed outright leaves its lock behind; the next start takes it over.
+"$tandrel" & app=$!
+wait_for "a new window" window_count 1
+kill -9 "$app"
+wait "$app" 2>/dev/null || true
+[[ -f Tandrel.lock ]] || fail "no lock beside the log"
+"$tandrel" & app=$!
+wait_for "a start after a killed Tandrel" window_count 1
+"$x11close" "$title"
+wait_for "Tandrel to end" closed
+echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over"

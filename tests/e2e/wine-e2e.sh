@@ -6,7 +6,10 @@
 # 2. a user's session: the demo adapters listed, the first row clicked, Configure, Factory
 #    Default, its box answered; then a reset of ten seconds during which Windows never finds
 #    the window hung and a WM_CLOSE waits until the reset and its box are done; then the
-#    event log (CR LF line ends, its records) and the tool's record of its command lines.
+#    event log (CR LF line ends, its records) and the tool's record of its command lines;
+# 3. at 192 DPI, twice the usual: the window lies within the screen's work area on both
+#    pages, and a second Tandrel started in the same folder says so and ends, leaving the
+#    first one's log alone.
 #   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE WINPROBE_EXE [SHOT.png]
 # WINEPREFIX (and TANDREL_WINDOWS_KIT, unless the default) come from the caller; the programs
 # run through cmake/wine-run, which puts the kit's DLLs on their path.
@@ -16,7 +19,11 @@ wine_run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run"
 title="Tandrel 1.01b01"
 work=$(mktemp -d)
 app=
-trap '[[ -n $app ]] && { kill "$app" 2>/dev/null || true; }; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+dpi() { # dpi DOTS_PER_INCH: the screen's resolution as Windows sees it
+    "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -w
+}
+trap '[[ -n $app ]] && { kill "$app" 2>/dev/null || true; }; wineserver -k 2>/dev/null || true; dpi 96; rm -rf "$work"' EXIT
 cd "$work"
 cp "$sim" pwlctl.exe
 
@@ -123,3 +130,36 @@ logged "[apfw_factory_reset] Done." || fail "tool output not logged"
 grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:00:01\"]" pwlctl-sim.calls \
     || fail "the tool never saw the factory default"
 echo "PASS: Tandrel.exe under wine: list, select, configure, factory default, never hung during a long reset, a close that waits; CR LF log ($(tr -d '\r' < watch.txt))"
+
+# 3. At 192 DPI.
+on_screen() { # on_screen WHERE: the window's frame lies within the work area
+    local _w l t r b _a wl wt wr wb
+    read -r _w l t r b _a wl wt wr wb < <("$wine_run" "$winprobe" rect "$title" | tr -d '\r')
+    (( l >= wl && t >= wt && r <= wr && b <= wb )) \
+        || fail "on $1 the window ($l $t $r $b) passes the screen's work area ($wl $wt $wr $wb)"
+}
+dpi 192
+rm -f Tandrel.log pwlctl-sim.calls
+start
+wait_for "the main window at 192 DPI" window_count 1
+main=$(windows | head -n 1)
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+sleep 1
+on_screen "the device list"
+# The first row, where twice the usual size puts it.
+xdotool mousemove --window "$main" 100 214 click 1
+wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key alt+c
+sleep 1
+on_screen "the configuration page"
+log_before=$(cat Tandrel.log)
+"$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & second=$!
+wait_for "the second Tandrel's box" window_count 2
+press_return_in "$(windows | grep -vx "$main" | head -n 1)"
+set +e; wait "$second"; second_exit=$?; set -e
+[[ $second_exit -eq 1 ]] || fail "the second Tandrel exited with $second_exit"
+[[ "$(cat Tandrel.log)" == "$log_before" ]] || fail "the second Tandrel wrote into the first one's log"
+close_main
+dpi 96
+echo "PASS: at 192 DPI the window lies on the screen on both pages; a second Tandrel in the folder refused"
