@@ -7,8 +7,16 @@
 
 QString formatLogRecord(const QDateTime &time, const QString &message)
 {
-    return QLatin1Char('[') + time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss")) +
-           QStringLiteral("] ") + message.trimmed() + QLatin1Char('\n');
+    // One copy of the message, however long: a tool's output can take megabytes.
+    const QStringRef body = QStringRef(&message).trimmed();
+    QString record;
+    record.reserve(22 + body.size());
+    record += QLatin1Char('[');
+    record += time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss"));
+    record += QLatin1String("] ");
+    record += body;
+    record += QLatin1Char('\n');
+    return record;
 }
 
 QByteArray logRecordBytes(const QString &record, bool crLf)

@@ -28,9 +28,11 @@ int main(int argc, char *argv[])
 
     // The first scan can take its whole time limit before the window appears; meanwhile this
     // says that Tandrel is at work. It has no title, and boxes of the scan come above it.
-    QSplashScreen splash(startupPicture(application.devicePixelRatio()));
+    QSplashScreen splash(startupBackground(application.devicePixelRatio()));
     splash.show();
-    QApplication::processEvents();
+    // Drawn while the window system maps the window: fonts and the icon take a while.
+    splash.setPixmap(startupPicture(application.devicePixelRatio()));
+    waitUntilDrawn(splash);
 
     Widget widget;
     widget.show();

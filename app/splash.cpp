@@ -1,17 +1,31 @@
 #include "splash.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QPainter>
 #include <QPalette>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+const QSize pictureSize(380, 110);
+}
+
+QPixmap startupBackground(qreal devicePixelRatio)
+{
+    QPixmap picture(pictureSize * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    picture.fill(QApplication::palette().color(QPalette::Window));
+    return picture;
+}
 
 QPixmap startupPicture(qreal devicePixelRatio)
 {
-    const QSize size(380, 110);
-    QPixmap picture(size * devicePixelRatio);
-    picture.setDevicePixelRatio(devicePixelRatio);
+    const QSize size = pictureSize;
+    QPixmap picture = startupBackground(devicePixelRatio);
     const QPalette palette = QApplication::palette();
-    picture.fill(palette.color(QPalette::Window));
 
     QPainter painter(&picture);
     painter.setPen(palette.color(QPalette::Mid));
@@ -29,4 +43,15 @@ QPixmap startupPicture(qreal devicePixelRatio)
     painter.drawText(QRect(110, 58, size.width() - 120, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Looking for adapters..."));
     return picture;
+}
+
+void waitUntilDrawn(QWidget &window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wakeUp; // ends each wait below, should nothing else come
+    wakeUp.start(5);
+    // Exposed means drawn: the toolkit paints a window as the window system exposes it.
+    while (!window.windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
 }

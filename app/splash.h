@@ -2,6 +2,14 @@
 
 #include <QPixmap>
 
+class QWidget;
+
 // What stands on screen from the start until the main window appears after the first scan:
 // the icon, the program's name and version, and that it is looking for adapters.
 QPixmap startupPicture(qreal devicePixelRatio);
+// The picture's size and colour alone, made at once.
+QPixmap startupBackground(qreal devicePixelRatio);
+
+// Lets a shown window be drawn before anything else happens: the window system exposes it a
+// moment later, and until the first scan waits nothing else would draw it.
+void waitUntilDrawn(QWidget &window);

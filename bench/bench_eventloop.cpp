@@ -1,11 +1,13 @@
 // How long the event loop is held at most while a tool runs, measured from the lateness of a
 // timer that should fire every 5 ms: during a quiet run of 10 s, and during a run that prints
-// 16 MiB (the output cap) as fast as it can. Medians of five runs each.
+// 16 MiB (the output cap) as fast as it can, the writing of its records included. Medians of
+// five runs each.
 #include "tooldir.h"
 #include "widgetprobe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
@@ -15,8 +17,14 @@ namespace {
 
 constexpr int tickMs = 5;
 
+struct Holds
+{
+    double waitMs = 0;    // while the tool ran
+    double recordsMs = 0; // the writing of its records after the wait included
+};
+
 // The longest gap between two ticks, less the tick, during one run of apsta_info.
-double longestHoldMs(WidgetProbe &probe)
+Holds longestHolds(WidgetProbe &probe)
 {
     QElapsedTimer clock;
     qint64 last = 0;
@@ -36,18 +44,29 @@ double longestHoldMs(WidgetProbe &probe)
     run.arguments = QStringList{interfaceA(), "apsta_info", "-m", "02:1A:7E:00:00:11"};
     run.timeLimitMs = 60000;
     probe.runTool(process, run);
+    const qint64 duringWait = longest;
+    // The records written after the wait hold the loop too: one more tick counts them.
+    QEventLoop settle;
+    QTimer::singleShot(3 * tickMs, &settle, &QEventLoop::quit);
+    settle.exec();
     timer.stop();
-    return std::max(0.0, double(longest) / 1e6 - tickMs);
+    const auto late = [](qint64 gap) { return std::max(0.0, double(gap) / 1e6 - tickMs); };
+    return {late(duringWait), late(longest)};
 }
 
-double medianHoldMs(ToolDir &dir, WidgetProbe &probe, const QJsonObject &fault, int runs)
+Holds medianHolds(ToolDir &dir, WidgetProbe &probe, const QJsonObject &fault, int runs)
 {
     dir.setFault(QStringLiteral("apsta_info"), fault);
-    QList<double> holds;
-    for (int i = 0; i < runs; ++i)
-        holds.append(longestHoldMs(probe));
-    std::sort(holds.begin(), holds.end());
-    return holds.at(holds.size() / 2);
+    QList<double> waits;
+    QList<double> records;
+    for (int i = 0; i < runs; ++i) {
+        const Holds holds = longestHolds(probe);
+        waits.append(holds.waitMs);
+        records.append(holds.recordsMs);
+    }
+    std::sort(waits.begin(), waits.end());
+    std::sort(records.begin(), records.end());
+    return {waits.at(runs / 2), records.at(runs / 2)};
 }
 
 } // namespace
@@ -65,13 +84,16 @@ int main(int argc, char *argv[])
     window.show();
     WidgetProbe probe(window);
 
-    const double quiet = medianHoldMs(dir, probe, {{QStringLiteral("delayMs"), 10000}}, 5);
-    const double flood = medianHoldMs(dir, probe,
-                                      {{QStringLiteral("floodText"), QStringLiteral("[apsta_info] line of output\n")},
-                                       {QStringLiteral("floodBytes"), double(16 * 1024 * 1024)}},
-                                      5);
-    std::printf("the longest hold of the event loop during a run (medians of 5, aim at most 50 ms):\n"
-                "  a quiet run of 10 s        %6.1f ms\n  a run printing 16 MiB      %6.1f ms\n",
-                quiet, flood);
+    const Holds quiet = medianHolds(dir, probe, {{QStringLiteral("delayMs"), 10000}}, 5);
+    const Holds flood =
+        medianHolds(dir, probe,
+                    {{QStringLiteral("floodText"), QStringLiteral("[apsta_info] line of output\n")},
+                     {QStringLiteral("floodBytes"), double(16 * 1024 * 1024)}},
+                    5);
+    std::printf("the longest hold of the event loop (medians of 5, aim at most 50 ms):\n"
+                "                             while the tool runs   with the records after it\n"
+                "  a quiet run of 10 s        %6.1f ms             %6.1f ms\n"
+                "  a run printing 16 MiB      %6.1f ms             %6.1f ms\n",
+                quiet.waitMs, quiet.recordsMs, flood.waitMs, flood.recordsMs);
     return 0;
 }
