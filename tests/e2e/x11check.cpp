@@ -2,8 +2,9 @@
 //   x11check ping "WINDOW TITLE" MS    asks with _NET_WM_PING; exits 0 when the answer came within MS
 //   x11check cover "WINDOW TITLE" MS   lays a window over it for MS, then takes it away
 // Exits 1 when the window is not found or did not answer, 2 on a usage or display error.
+#include "x11window.h"
+
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <poll.h>
 #include <time.h>
@@ -21,33 +22,6 @@ double nowMs()
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-std::string titleOf(Display *display, Window window)
-{
-    XTextProperty property;
-    if (!XGetWMName(display, window, &property) || !property.value)
-        return {};
-    std::string title(reinterpret_cast<const char *>(property.value), property.nitems);
-    XFree(property.value);
-    return title;
-}
-
-Window find(Display *display, Window root, const std::string &title)
-{
-    if (titleOf(display, root) == title)
-        return root;
-    Window parent;
-    Window *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    if (XQueryTree(display, root, &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count && !found; ++i)
-            found = find(display, children[i], title);
-        if (children)
-            XFree(children);
-    }
-    return found;
 }
 
 // The client answers a ping by sending it back to the root window, to the clients that
@@ -128,7 +102,7 @@ int main(int argc, char *argv[])
         std::fputs("x11check: no display\n", stderr);
         return 2;
     }
-    const Window window = find(display, DefaultRootWindow(display), argv[2]);
+    const Window window = findWindowTitled(display, DefaultRootWindow(display), argv[2]);
     if (!window) {
         std::fputs("x11check: no such window\n", stderr);
         return 1;
