@@ -16,7 +16,10 @@ trap 'kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
 cp "$sim" pwlctl.exe
 
-fail() { echo "FAIL: $* (windows: $(windows | tr "\n" " "))" >&2; echo "--- Tandrel.log" >&2; cat Tandrel.log >&2 || true; exit 1; }
+fail() {
+    echo "FAIL: $* (windows: $(windows | tr "\n" " "); processes: $(pgrep -a -f "$tandrel" | tr "\n" ";"))" >&2
+    echo "--- Tandrel.log" >&2; cat Tandrel.log >&2 || true; exit 1
+}
 windows() { xdotool search --name "^$title\$" 2>/dev/null || true; }
 wait_for() { # wait_for DESCRIPTION COMMAND...
     local what=$1; shift
