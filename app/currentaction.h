@@ -39,7 +39,6 @@ public:
         CurrentAction &action;
     };
 
-    bool isRunning() const { return depth > 0; }
     // The window was asked to close during the action; it closes when the action ends.
     bool closeRequested() const { return closing; }
 
