@@ -1,5 +1,6 @@
 #include "tooldir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -178,12 +179,24 @@ qint64 residentBytes()
 
 int ToolDir::runningTools() const
 {
+    // The tools that this process started and that still run: its children. A helper that a
+    // tool's own runtime leaves behind for a moment (the leak checker of a sanitizer build
+    // traces its process from a clone of it) is the tool's, not ours.
     const QString tool = QFileInfo(filePath(QStringLiteral("pwlctl.exe"))).canonicalFilePath();
+    const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
     int count = 0;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &pid : entries) {
         const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-        if (!exe.isEmpty() && (exe == tool || exe == tool + QStringLiteral(" (deleted)")))
+        if (exe.isEmpty() || (exe != tool && exe != tool + QStringLiteral(" (deleted)")))
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "PID (NAME) STATE PPID ...": the name may hold blanks, so count from its end.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.value(1) == self)
             ++count;
     }
     return count;

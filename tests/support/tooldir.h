@@ -47,7 +47,7 @@ public:
     QStringList log() const;
     QByteArray logBytes() const;
 
-    // Tool processes of this directory that are still running.
+    // Tool processes of this directory that this process started and that still run.
     int runningTools() const;
 
 private:
