@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
     // The first scan can take its whole time limit before the window appears; meanwhile this
     // says that Tandrel is at work. It has no title, and boxes of the scan come above it.
     QSplashScreen splash(startupBackground(application.devicePixelRatio()));
+    // A click hides it, Alt+F4 closes it: neither ends Tandrel in the middle of its scan.
+    splash.setAttribute(Qt::WA_QuitOnClose, false);
     splash.show();
     // Drawn while the window system maps the window: fonts and the icon take a while.
     splash.setPixmap(startupPicture(application.devicePixelRatio()));

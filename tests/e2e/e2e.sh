@@ -23,7 +23,7 @@ fail() {
 windows() { xdotool search --name "^$title\$" 2>/dev/null || true; }
 wait_for() { # wait_for DESCRIPTION COMMAND...
     local what=$1; shift
-    for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+    for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
     fail "timed out waiting for $what"
 }
 logged() { grep -qF -- "$1" Tandrel.log 2>/dev/null; }
