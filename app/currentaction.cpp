@@ -112,6 +112,11 @@ void CurrentAction::wait(QProcess *process, const QDeadlineTimer &deadline)
     dropping = false;
 }
 
+void CurrentAction::breathe()
+{
+    wait(nullptr, QDeadlineTimer(0));
+}
+
 bool CurrentAction::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {

@@ -50,6 +50,8 @@ public:
     // Waits for a tool run until it ends or the deadline passes; without a process, until the
     // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
     void wait(QProcess *process, const QDeadlineTimer &deadline);
+    // Lets the window draw and answer between two long steps of the action; input is dropped.
+    void breathe();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -5,26 +5,18 @@
 #include <QDir>
 #include <QSysInfo>
 
-QString formatLogRecord(const QDateTime &time, const QString &message)
+QByteArray logRecordBytes(const QDateTime &time, const QString &message, bool crLf)
 {
-    // One copy of the message, however long: a tool's output can take megabytes.
-    const QStringRef body = QStringRef(&message).trimmed();
-    QString record;
-    record.reserve(22 + body.size());
-    record += QLatin1Char('[');
-    record += time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss"));
-    record += QLatin1String("] ");
-    record += body;
-    record += QLatin1Char('\n');
-    return record;
-}
-
-QByteArray logRecordBytes(const QString &record, bool crLf)
-{
-    QByteArray bytes = record.toUtf8();
+    // The message can be a tool's output of megabytes: it is encoded once, and the stamp is
+    // put in front of it where it lies, without a copy as text in between.
+    const QByteArray stamp =
+        QStringLiteral("[%1] ").arg(time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss"))).toLatin1();
+    QByteArray record = QStringRef(&message).trimmed().toUtf8();
+    record.prepend(stamp);
+    record += '\n';
     if (crLf)
-        bytes.replace('\n', "\r\n");
-    return bytes;
+        record.replace('\n', "\r\n");
+    return record;
 }
 
 QString logOpenFailedText(const QString &path, const QString &reason)
@@ -39,5 +31,5 @@ void Widget::appendLog(const QString &message)
     static const bool crLf = QSysInfo::productType() == QLatin1String("windows");
     // One write for the whole record, line ends included, straight to the file: nothing
     // that reads the log, and no end of Tandrel, ever meets half a record.
-    logFile.write(logRecordBytes(formatLogRecord(QDateTime::currentDateTimeUtc(), message), crLf));
+    logFile.write(logRecordBytes(QDateTime::currentDateTimeUtc(), message, crLf));
 }

@@ -20,6 +20,8 @@ QString Widget::runTool(ToolProcess &process, const ToolRun &run, RunStatus *sta
     QString output;
     if (run.record != RunRecord::EmittingOnly) {
         output = decodeToolOutput(process.output());
+        // Megabytes of output take a while to decode and again to log.
+        action.breathe();
         if (run.record == RunRecord::Everything)
             appendLog(output);
         if (process.outputCut())

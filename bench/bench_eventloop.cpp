@@ -19,8 +19,8 @@ constexpr int tickMs = 5;
 
 struct Holds
 {
-    double waitMs = 0;    // while the tool ran
-    double recordsMs = 0; // the writing of its records after the wait included
+    double waitMs = 0;    // while the tool ran and its output was decoded
+    double recordsMs = 0; // the writing of its log records after that included
 };
 
 // The longest gap between two ticks, less the tick, during one run of apsta_info.
@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
                      {QStringLiteral("floodBytes"), double(16 * 1024 * 1024)}},
                     5);
     std::printf("the longest hold of the event loop (medians of 5, aim at most 50 ms):\n"
-                "                             while the tool runs   with the records after it\n"
+                "                             run and output read   with the log records\n"
                 "  a quiet run of 10 s        %6.1f ms             %6.1f ms\n"
                 "  a run printing 16 MiB      %6.1f ms             %6.1f ms\n",
                 quiet.waitMs, quiet.recordsMs, flood.waitMs, flood.recordsMs);
