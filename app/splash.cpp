@@ -23,13 +23,12 @@ QPixmap startupBackground(qreal devicePixelRatio)
 
 QPixmap startupPicture(qreal devicePixelRatio)
 {
-    const QSize size = pictureSize;
     QPixmap picture = startupBackground(devicePixelRatio);
     const QPalette palette = QApplication::palette();
 
     QPainter painter(&picture);
     painter.setPen(palette.color(QPalette::Mid));
-    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+    painter.drawRect(QRect(QPoint(0, 0), pictureSize).adjusted(0, 0, -1, -1));
     painter.drawPixmap(15, 15, QIcon(QStringLiteral(":/rc/rc/arvelo-icon.png")).pixmap(80, 80));
 
     painter.setPen(palette.color(QPalette::WindowText));
@@ -37,10 +36,10 @@ QPixmap startupPicture(qreal devicePixelRatio)
     font.setPointSizeF(font.pointSizeF() * 1.5);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(110, 20, size.width() - 120, 36), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(110, 20, pictureSize.width() - 120, 36), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Tandrel " TANDREL_VERSION_TEXT));
     painter.setFont(QApplication::font());
-    painter.drawText(QRect(110, 58, size.width() - 120, 30), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(110, 58, pictureSize.width() - 120, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Looking for adapters..."));
     return picture;
 }

@@ -18,6 +18,16 @@ const QString hfid1 = QStringLiteral("Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014")
 const QString hfid2 = QStringLiteral("PL1200E_FW2.00b01_FWDate_Mar 03 2015");
 const QStringList discoverA{interfaceA(), "discover_list", "-t", "2"};
 const QStringList discoverB{interfaceB(), "discover_list", "-t", "2"};
+
+// A device-information run for dev1 through interface A.
+ToolRun infoRun(int limitMs, QPushButton *busyButton = nullptr)
+{
+    ToolRun run;
+    run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
+    run.timeLimitMs = limitMs;
+    run.busyButton = busyButton;
+    return run;
+}
 } // namespace
 
 class TestToolBridge : public QObject
@@ -154,11 +164,7 @@ void TestToolBridge::busyCaption()
     button->installEventFilter(&watcher);
     dir->removeTool(); // the busy state is left also when the run fails
     ToolProcess process;
-    ToolRun run;
-    run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
-    run.timeLimitMs = 5000;
-    run.busyButton = button;
-    probe->runTool(process, run);
+    probe->runTool(process, infoRun(5000, button));
     button->removeEventFilter(&watcher);
     QCOMPARE(during, "Running...");
     QVERIFY(!enabledDuring);
@@ -189,11 +195,7 @@ void TestToolBridge::windowLivesDuringRun()
     });
     timer.start();
     ToolProcess process;
-    ToolRun run;
-    run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
-    run.timeLimitMs = 10000;
-    run.busyButton = button;
-    probe->runTool(process, run);
+    probe->runTool(process, infoRun(10000, button));
     timer.stop();
     QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
     QCOMPARE(captions.first(), "Running...");
@@ -412,10 +414,8 @@ void TestToolBridge::outputCap()
     QString text;
     {
         ToolProcess process;
-        ToolRun run;
-        run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
-        run.timeLimitMs = 60000; // a run that is not ended at the cap shows as error=2
-        text = probe->runTool(process, run);
+        // A run that is not ended at the cap shows as error=2.
+        text = probe->runTool(process, infoRun(60000));
         QCOMPARE(dir->runningTools(), 0);
         QVERIFY2(residentBytes() - memoryBefore < 50e6, qPrintable(QString::number(residentBytes() - memoryBefore)));
     }
