@@ -49,6 +49,8 @@ void CurrentAction::begin()
     if (depth++ > 0)
         return;
     elapsed.start();
+    focusBefore = window.focusWidget();
+    focusAfter = nullptr;
     showCaptions();
     // Close requests reach the window through the application, and so does the input that
     // the waits drop.
@@ -63,6 +65,11 @@ void CurrentAction::end()
     clock.stop();
     while (!busyButtons.isEmpty())
         leaveBusy(busyButtons.first().first);
+    // A busy button gives its focus to the next one, and a box hands it back to that one: the
+    // next Space or Return would act on another button than the one pressed.
+    QWidget *const focus = focusAfter ? focusAfter.data() : focusBefore.data();
+    if (focus && focus->isVisible() && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
     if (closing) {
         closing = false;
         window.close();

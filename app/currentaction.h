@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -47,6 +48,10 @@ public:
     void enterBusy(QPushButton *button);
     void leaveBusy(QPushButton *button);
 
+    // Where the keyboard focus goes when the action is done: by default back where it was when
+    // the action began, on the button that started it.
+    void setFocusAfter(QWidget *widget) { focusAfter = widget; }
+
     // Waits for a tool run until it ends or the deadline passes; without a process, until the
     // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
     void wait(QProcess *process, const QDeadlineTimer &deadline);
@@ -68,4 +73,6 @@ private:
     QElapsedTimer elapsed;
     QTimer clock;
     QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
+    QPointer<QWidget> focusBefore;
+    QPointer<QWidget> focusAfter;
 };

@@ -31,6 +31,7 @@ int main(int argc, char *argv[])
     QSplashScreen splash(startupBackground(application.devicePixelRatio()));
     // A click hides it, Alt+F4 closes it: neither ends Tandrel in the middle of its scan.
     splash.setAttribute(Qt::WA_QuitOnClose, false);
+    describeStartupPicture(splash);
     splash.show();
     // Drawn while the window system maps the window: fonts and the icon take a while.
     splash.setPixmap(startupPicture(application.devicePixelRatio()));

@@ -43,4 +43,6 @@ void Widget::scanDevices()
     for (const DeviceRecord &device : qAsConst(deviceList))
         rows.append(deviceRow(device));
     deviceModel.setStringList(rows);
+    action.setFocusAfter(ui->listDevice);
+    focusDeviceList();
 }

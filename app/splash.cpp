@@ -44,6 +44,12 @@ QPixmap startupPicture(qreal devicePixelRatio)
     return picture;
 }
 
+void describeStartupPicture(QWidget &picture)
+{
+    picture.setAccessibleName(QStringLiteral("Tandrel " TANDREL_VERSION_TEXT));
+    picture.setAccessibleDescription(QStringLiteral("Looking for adapters..."));
+}
+
 void waitUntilDrawn(QWidget &window)
 {
     QElapsedTimer waited;

@@ -10,6 +10,9 @@ QPixmap startupPicture(qreal devicePixelRatio);
 // The picture's size and colour alone, made at once.
 QPixmap startupBackground(qreal devicePixelRatio);
 
+// What a screen reader says of the picture, which has no title and no text of its own.
+void describeStartupPicture(QWidget &picture);
+
 // Lets a shown window be drawn before anything else happens: the window system exposes it a
 // moment later, and until the first scan waits nothing else would draw it.
 void waitUntilDrawn(QWidget &window);

@@ -1,8 +1,10 @@
 #include "widget.h"
 
+#include "devicelistview.h"
 #include "eventlog.h"
 #include "screen.h"
 #include "tool/rowdelegate.h"
+#include "tool/selection.h"
 #include "ui_widget.h"
 
 #include <QApplication>
@@ -39,9 +41,17 @@ Widget::Widget(QWidget *parent)
     resize(halfScreenSize(screen).expandedTo(minimumSizeHint()));
 
     bannerTemplate = ui->labelDeviceBanner->text();
+    // Nothing is selected yet: a screen reader would read the template's placeholders.
+    ui->labelDeviceBanner->clear();
     ui->stackedWidget->setCurrentIndex(0);
     ui->listDevice->setModel(&deviceModel);
     ui->listDevice->setItemDelegate(new DeviceRowDelegate(ui->listDevice));
+    // The keys select a row as a click does; Return goes on as a double click does.
+    connect(ui->listDevice, &DeviceListView::rowChosenByKey, this, &Widget::on_listDevice_clicked);
+    connect(ui->listDevice, &DeviceListView::rowActivatedByKey, this, [this](const QModelIndex &index) {
+        on_listDevice_clicked(index);
+        ui->buttonConfigure->click();
+    });
 
     logFile.setFileName(QStringLiteral("Tandrel.log"));
     // Unbuffered: each record reaches the file in one write, whole (see appendLog).
@@ -66,10 +76,24 @@ void Widget::on_buttonConfigure_clicked()
 {
     pageHistory.push(ui->page_4_1);
     ui->stackedWidget->setCurrentWidget(ui->page_5);
+    ui->buttonFactoryDefault->setFocus(Qt::OtherFocusReason);
 }
 
 void Widget::on_buttonBack_5_clicked()
 {
     // Only Configure leads away from the list, so the history is never empty here.
     ui->stackedWidget->setCurrentWidget(pageHistory.isEmpty() ? ui->page_4_1 : pageHistory.pop());
+    focusDeviceList();
+}
+
+void Widget::focusDeviceList()
+{
+    QItemSelectionModel *selection = ui->listDevice->selectionModel();
+    QModelIndex row = selection->selectedIndexes().value(0);
+    if (!row.isValid() && !selectedDevice.address.isEmpty())
+        row = deviceModel.index(lastRowOf(deviceModel.stringList(), selectedDevice.address));
+    // Current, not selected: after a scan the user chooses the adapter again.
+    if (row.isValid())
+        selection->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
+    ui->listDevice->setFocus(Qt::OtherFocusReason);
 }

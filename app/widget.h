@@ -43,6 +43,9 @@ private slots:
     void on_buttonChangeKey_clicked();
 
 private:
+    // Puts the focus on the device list, on the selected adapter's row when there is one.
+    void focusDeviceList();
+
     // Running the tool (toolbridge.cpp): one run, with its status when asked for, or a batch.
     QString runTool(ToolProcess &process, const ToolRun &run, RunStatus *status = nullptr);
     QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);

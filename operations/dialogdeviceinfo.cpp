@@ -29,6 +29,8 @@ void Widget::showResult(const QString &text, bool fitToText)
     window->ui->plainTextEdit->setPlainText(resultWindowText(text));
     if (fitToText)
         window->adjustSize();
+    // A keyboard or screen reader user reads the text line by line.
+    window->ui->plainTextEdit->setFocus(Qt::OtherFocusReason);
     window->show();
 }
 

@@ -71,7 +71,7 @@ void TestOperations::init()
     probe->setLocalAddresses({interfaceA()});
     probe->scan();
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     probe->clickRow(0);
     probe->button("buttonConfigure")->click();
     QCOMPARE(currentPage(), probe->child("page_5"));
@@ -157,9 +157,14 @@ void TestOperations::factoryDefault()
         box->accept();
     });
     const int before = dir->log().size();
+    QCOMPARE(window->focusWidget(), button); // where Configure put it
     button->click();
 
     QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "apfw_factory_reset", "-m", dev1}}));
+    // Back on the button that was pressed, once its box or window is answered.
+    if (!success)
+        results().last()->close();
+    QCOMPARE(window->focusWidget(), button);
     const QStringList log = logSince(before);
     QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1);
     QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
@@ -174,7 +179,6 @@ void TestOperations::factoryDefault()
         QVERIFY(answerer.seen.isEmpty());
         QCOMPARE(lastResult(), shown);
         QCOMPARE(results().last()->size(), QSize(397, 251));
-        results().last()->close();
     }
 }
 

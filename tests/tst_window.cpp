@@ -3,7 +3,14 @@
 #include "tooldir.h"
 #include "widgetprobe.h"
 
+#include "app/splash.h"
+#include "operations/dialogdeviceinfo.h"
+#include "ui_dialogdeviceinfo.h"
+
+#include <QAccessible>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QSplashScreen>
 #include <QListView>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -21,6 +28,10 @@ private slots:
     void form();
     void startAndClose();
     void navigation();
+    void accessible_data();
+    void accessible();
+    void keyboardSelection_data();
+    void keyboardSelection();
     void logCannotBeOpened();
     void missingToolAtStart();
 
@@ -55,9 +66,8 @@ void TestWindow::form_data()
     QTest::newRow("list") << "listDevice" << "QListView" << "page_4_1" << "" << true;
     QTest::newRow("configure") << "buttonConfigure" << "QPushButton" << "page_4_1" << "&Configure >" << false;
     QTest::newRow("back") << "buttonBack_5" << "QPushButton" << "page_5" << "&<" << true;
-    QTest::newRow("banner") << "labelDeviceBanner" << "QLabel" << "page_5"
-                            << "<html><head/><body><p>Name: %1</p><p>Firmware version: %2</p>"
-                               "<p>Firmware date: %3</p></body></html>" << true;
+    // Empty until an adapter is selected; the form's text is the template that fills it.
+    QTest::newRow("banner") << "labelDeviceBanner" << "QLabel" << "page_5" << "" << true;
     QTest::newRow("device info") << "buttonShowDeviceInfo" << "QPushButton" << "page_5" << "&Show Device Info" << false;
     QTest::newRow("factory default") << "buttonFactoryDefault" << "QPushButton" << "page_5" << "&Factory Default" << true;
     QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << "QPushButton" << "page_5" << "Firmware &Upgrade" << true;
@@ -77,7 +87,7 @@ void TestWindow::form()
     WidgetProbe probe(window);
     QWidget *widget = window.findChild<QWidget *>(name);
     QVERIFY(widget);
-    QCOMPARE(QString(widget->metaObject()->className()), className);
+    QVERIFY(widget->inherits(qPrintable(className)));
     QCOMPARE(widget->parentWidget()->objectName(), page);
     QCOMPARE(widget->isEnabled(), enabled);
     if (auto *button = qobject_cast<QPushButton *>(widget))
@@ -90,7 +100,8 @@ void TestWindow::form()
     QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(80, 80)});
     QVERIFY(QImage(":/rc/rc/arvelo-icon.png").hasAlphaChannel());
     QCOMPARE(probe.child<QLabel>("label_4")->buddy(), probe.child("listDevice"));
-    QCOMPARE(probe.bannerTemplate(), probe.child<QLabel>("labelDeviceBanner")->text());
+    QCOMPARE(probe.bannerTemplate(), "<html><head/><body><p>Name: %1</p><p>Firmware version: %2</p>"
+                                     "<p>Firmware date: %3</p></body></html>");
     QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget(), probe.child("page_4_1"));
     for (const QString &address : probe.localAddresses())
         QCOMPARE(address.size(), 17);
@@ -166,6 +177,159 @@ void TestWindow::navigation()
     QCOMPARE(pages->currentWidget(), probe.child("page_5"));
     QCOMPARE(probe.historyDepth(), 1);
     QVERIFY(!probe.button("buttonShowDeviceInfo")->isVisible());
+    window.close();
+}
+
+void TestWindow::accessible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("description"); // its beginning
+    QTest::newRow("list label") << "label_4" << int(QAccessible::StaticText) << "Select Device:" << "";
+    QTest::newRow("scan") << "buttonScan" << int(QAccessible::PushButton) << "Scan" << "Looks for adapters";
+    QTest::newRow("list") << "listDevice" << int(QAccessible::List) << "Select Device" << "The adapters";
+    QTest::newRow("configure") << "buttonConfigure" << int(QAccessible::PushButton) << "Configure >" << "Opens";
+    QTest::newRow("back") << "buttonBack_5" << int(QAccessible::PushButton) << "Back" << "Back to the device list";
+    QTest::newRow("banner before a selection") << "labelDeviceBanner" << int(QAccessible::StaticText) << "" << "";
+    QTest::newRow("banner after a selection") << "labelDeviceBanner" << int(QAccessible::StaticText)
+                                              << "Name: Model07\nFirmware version: 1.02\nFirmware date: Jan 15 2014"
+                                              << "";
+    QTest::newRow("factory default") << "buttonFactoryDefault" << int(QAccessible::PushButton) << "Factory Default"
+                                     << "Resets the adapter";
+    QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << int(QAccessible::PushButton) << "Firmware Upgrade"
+                             << "Writes new firmware";
+    QTest::newRow("simple connect") << "buttonSimpleConnect" << int(QAccessible::PushButton) << "Simple Connect"
+                                    << "Starts pairing";
+    QTest::newRow("change key") << "buttonChangeKey" << int(QAccessible::PushButton) << "Change Key"
+                                << "Sets the network password";
+    QTest::newRow("busy button") << "buttonFactoryDefault" << int(QAccessible::PushButton) << "Running... 0:02"
+                                 << "Resets the adapter";
+    QTest::newRow("start-up picture") << "startup" << int(QAccessible::Client) << "Tandrel 1.01b01"
+                                      << "Looking for adapters...";
+    QTest::newRow("result text") << "plainTextEdit" << int(QAccessible::EditableText) << "What pwlctl.exe reported"
+                                 << "";
+}
+
+void TestWindow::accessible()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, description);
+    accessibleName.replace("\\n", "\n");
+    dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014")});
+    Widget window;
+    WidgetProbe probe(window);
+    QSplashScreen picture;
+    DialogDeviceInfo result(&window);
+    QWidget *widget = probe.child(qPrintable(name));
+    if (name == "startup") {
+        describeStartupPicture(picture);
+        widget = &picture;
+    } else if (name == "plainTextEdit") {
+        widget = result.ui->plainTextEdit;
+    }
+    QVERIFY(widget);
+    if (QTest::currentDataTag() == QLatin1String("banner after a selection")) {
+        probe.setLocalAddresses({interfaceA()});
+        probe.scan();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        probe.clickRow(0);
+    }
+    QString nameDuringRun;
+    if (QTest::currentDataTag() == QLatin1String("busy button")) {
+        probe.setLocalAddresses({interfaceA()});
+        probe.scan();
+        dir->setFault("apfw_factory_reset", {{"delayMs", 2600}});
+        // The name is read while the run goes on, once the caption shows its time.
+        QTimer reader;
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            if (probe.button("buttonFactoryDefault")->text().contains(':'))
+                nameDuringRun = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        });
+        reader.start(50);
+        ModalAnswerer answerer;
+        answerer.press(QMessageBox::Ok);
+        probe.button("buttonFactoryDefault")->click();
+    }
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(int(accessible->role()), role);
+    QCOMPARE(nameDuringRun.isNull() ? accessible->text(QAccessible::Name) : nameDuringRun, accessibleName);
+    QVERIFY2(description.isEmpty() || accessible->text(QAccessible::Description).startsWith(description),
+             qPrintable(accessible->text(QAccessible::Description)));
+    window.close();
+}
+
+void TestWindow::keyboardSelection_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("selected"); // the address, or empty for none
+    QTest::addColumn<int>("records");      // "selected Device" records
+    QTest::addColumn<QString>("page");
+    const QString first = "02:1A:7E:00:00:11", second = "12:1A:7E:00:00:22";
+    QTest::newRow("focus alone") << QStringList() << "" << 0 << "page_4_1";
+    QTest::newRow("Down with no current row") << QStringList{"Down"} << first << 1 << "page_4_1";
+    QTest::newRow("Down, Down, Up") << QStringList{"Down", "Down", "Up"} << first << 3 << "page_4_1";
+    QTest::newRow("End, then Down at the last row") << QStringList{"Down", "End", "Down"} << second << 2
+                                                    << "page_4_1";
+    QTest::newRow("typing a first letter") << QStringList{"1"} << second << 1 << "page_4_1";
+    QTest::newRow("Return") << QStringList{"Down", "Return"} << first << 2 << "page_5";
+    QTest::newRow("Enter with no current row") << QStringList{"Enter"} << "" << 0 << "page_4_1";
+    QTest::newRow("a click") << QStringList{"click 1"} << second << 1 << "page_4_1";
+    QTest::newRow("a scan after a selection") << QStringList{"Down", "scan"} << first << 1 << "page_4_1";
+}
+
+void TestWindow::keyboardSelection()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, selected);
+    QFETCH(int, records);
+    QFETCH(QString, page);
+    dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"),
+                     simAdapter("12:1A:7E:00:00:22", interfaceA(), "Model08_FW2.00_FWDate_Mar 03 2015")});
+    Widget window;
+    WidgetProbe probe(window);
+    probe.setLocalAddresses({interfaceA()});
+    probe.scan();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *list = probe.child<QListView>("listDevice");
+    list->setFocus(Qt::TabFocusReason);
+    QVERIFY(list->hasFocus());
+    for (const QString &key : keys) {
+        if (key == "scan")
+            probe.scan();
+        else if (key.startsWith("click "))
+            probe.clickRow(key.mid(6).toInt());
+        else if (key.size() == 1)
+            QTest::keyClick(list, key.at(0).toLatin1());
+        else
+            QTest::keyClick(list, Qt::Key(QKeySequence::fromString(key)[0]));
+    }
+    const QStringList selections = dir->log().filter("selected Device = ");
+    QCOMPARE(selections.size(), records);
+    if (records)
+        QCOMPARE(selections.last(), "selected Device = " + selected);
+    QCOMPARE(probe.selectedDevice().address, selected);
+    QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(), page);
+    const bool scanned = keys.contains("scan");
+    // What the list shows as selected is what Tandrel has selected; a scan asks for a new choice.
+    QCOMPARE(probe.button("buttonConfigure")->isEnabled(), !selected.isEmpty() && !scanned);
+    const QModelIndexList shown = list->selectionModel()->selectedIndexes();
+    QCOMPARE(shown.isEmpty(), selected.isEmpty() || scanned);
+    if (!shown.isEmpty())
+        QVERIFY(shown.first().data().toString().startsWith(selected));
+    if (page == "page_5") {
+        QCOMPARE(window.focusWidget(), probe.button("buttonFactoryDefault"));
+        probe.button("buttonBack_5")->click();
+    }
+    // Back, or after a scan: the focus on the list, on the selected adapter's row.
+    QCOMPARE(window.focusWidget(), list);
+    if (!selected.isEmpty())
+        QVERIFY(list->currentIndex().data().toString().startsWith(selected));
     window.close();
 }
 

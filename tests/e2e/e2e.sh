@@ -142,8 +142,35 @@ wait_for "a new window" window_count 1
 kill -9 "$app"
 wait "$app" 2>/dev/null || true
 [[ -f Tandrel.lock ]] || fail "no lock beside the log"
+reset_fault '{}'
 "$tandrel" & app=$!
 wait_for "a start after a killed Tandrel" window_count 1
+
+# The keyboard alone: the list by its mnemonic, an adapter by the arrows, Return for its
+# configuration page, where only the page's own mnemonics act; after the box the focus is
+# back on the button, so Space runs it again; Alt+< goes back to the list.
+main=$(windows | head -n 1)
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:02"
+xdotool windowfocus --sync "$main"
+xdotool key --delay 300 alt+d Down Return
+wait_for "the keyboard selection" logged "selected Device = 02:1A:7E:00:00:01"
+before=$(resets)
+xdotool key alt+f
+wait_for "the reset by its mnemonic" resets_are $((before + 1))
+wait_for "its box" window_count 2
+xdotool key Return
+wait_for "the box to close" window_count 1
+xdotool windowfocus --sync "$main"
+xdotool key space
+wait_for "the reset by Space on the button that kept the focus" resets_are $((before + 2))
+wait_for "its box" window_count 2
+xdotool key Return
+wait_for "the box to close" window_count 1
+xdotool windowfocus --sync "$main"
+xdotool key --delay 300 alt+less Down
+wait_for "the other adapter selected by an arrow" logged "selected Device = 02:1A:7E:00:00:02"
+# Down, Return (which selects the row it goes on with, as a double click's first click), Down.
+(( $(grep -c 'selected Device = ' Tandrel.log) == 3 )) || fail "the keys selected more or less than they were pressed for"
 "$x11close" "$title"
 wait_for "Tandrel to end" closed
-echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over"
+echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone"
