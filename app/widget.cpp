@@ -2,6 +2,7 @@
 
 #include "devicelistview.h"
 #include "eventlog.h"
+#include "mnemonicclick.h"
 #include "screen.h"
 #include "tool/rowdelegate.h"
 #include "tool/selection.h"
@@ -46,6 +47,7 @@ Widget::Widget(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(0);
     ui->listDevice->setModel(&deviceModel);
     ui->listDevice->setItemDelegate(new DeviceRowDelegate(ui->listDevice));
+    new MnemonicClick(*this);
     // The keys select a row as a click does; Return goes on as a double click does.
     connect(ui->listDevice, &DeviceListView::rowChosenByKey, this, &Widget::on_listDevice_clicked);
     connect(ui->listDevice, &DeviceListView::rowActivatedByKey, this, [this](const QModelIndex &index) {
@@ -76,7 +78,7 @@ void Widget::on_buttonConfigure_clicked()
 {
     pageHistory.push(ui->page_4_1);
     ui->stackedWidget->setCurrentWidget(ui->page_5);
-    ui->buttonFactoryDefault->setFocus(Qt::OtherFocusReason);
+    ui->buttonRestart->setFocus(Qt::OtherFocusReason);
 }
 
 void Widget::on_buttonBack_5_clicked()

@@ -41,6 +41,7 @@ private slots:
     void on_buttonFirmwareUpgrade_clicked();
     void on_buttonSimpleConnect_clicked();
     void on_buttonChangeKey_clicked();
+    void on_buttonRestart_clicked();
 
 private:
     // Puts the focus on the device list, on the selected adapter's row when there is one.
@@ -56,6 +57,10 @@ private:
     // Device operations (operations/).
     void runFactoryDefault();
     void restoreConfiguration(ToolProcess &process, const QString &hfidPrefix);
+    // Asks the adapter for its HFID, at the pace of askAgainMs, until it reports one or the
+    // deadline passes; the last answer. An adapter that was just told to restart is given a
+    // pause first: it may still answer before it goes away.
+    QString askUntilBack(ToolProcess &process, const QDeadlineTimer &backBy, bool pauseFirst);
     void showResult(const QString &text, bool fitToText = false);
     // A run of the tool for the selected adapter, through the scan interface.
     ToolRun deviceRun(const QStringList &subcommand, int timeLimitMs) const;

@@ -76,7 +76,7 @@ FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturer
     return {keptUserHfid(hfidPrefix.left(end), manufacturerHfid), true};
 }
 
-bool hfidWriteFailed(const RunStatus &status, const QString &output)
+bool toolRunFailed(const RunStatus &status, const QString &output)
 {
     return status.error != QProcess::UnknownError || status.exitStatus != QProcess::NormalExit ||
            status.exitCode != 0 || output.contains(QLatin1String("Error"));
@@ -105,6 +105,24 @@ QString keptNameSuccessText(const FittedHfid &written)
                                "\"%1\".")
                     .arg(written.hfid);
     return text;
+}
+
+QString restartFailedText(const QString &output)
+{
+    return errorText(QStringLiteral("The adapter could not be restarted.\n") + output, true);
+}
+
+QString restartSuccessText()
+{
+    return QStringLiteral("==== SUCCESS ====\nThe adapter restarted and answers again.");
+}
+
+QString adapterNotBackText(int seconds, const QString &lastOutput)
+{
+    return errorText(QStringLiteral("The adapter did not answer within %1 seconds of its restart.\n%2")
+                         .arg(seconds)
+                         .arg(lastOutput),
+                     true);
 }
 
 QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput, bool started)

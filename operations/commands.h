@@ -44,14 +44,19 @@ struct FittedHfid
 };
 FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid);
 
-// Whether a set_hfid run failed: it did not start, crashed, ran past its limit, ended with
-// an exit code other than 0, or printed "Error".
-bool hfidWriteFailed(const RunStatus &status, const QString &output);
+// Whether a run that changes the adapter (set_hfid, apcm_sta_restart) failed: it did not
+// start, crashed, ran past its limit, ended with an exit code other than 0, or printed "Error".
+bool toolRunFailed(const RunStatus &status, const QString &output);
 
 // What the user is told when the kept name did not reach the adapter.
 QString nameNotRestoredText(const QString &hfidPrefix, int seconds, const QString &lastOutput);
 QString nameNotWrittenText(const QString &hfid, const QString &output);
 QString keptNameSuccessText(const FittedHfid &written);
+
+// What the user is told after a restart.
+QString restartFailedText(const QString &output);
+QString restartSuccessText();
+QString adapterNotBackText(int seconds, const QString &lastOutput);
 
 // What the simple-connect window shows: the randomize text, or, when no start attempt
 // reported success, that text and the last attempt's text under an ERROR heading.

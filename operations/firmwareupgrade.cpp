@@ -39,18 +39,26 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
         scanDevices();
 }
 
+QString Widget::askUntilBack(ToolProcess &process, const QDeadlineTimer &backBy, bool pauseFirst)
+{
+    const ToolRun read =
+        deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
+    QString output;
+    bool pause = pauseFirst;
+    do {
+        if (pause)
+            action.wait(nullptr, QDeadlineTimer(qMin<qint64>(toolLimits.askAgainMs, backBy.remainingTime())));
+        pause = true;
+        output = runTool(process, read);
+    } while (reportedHfid(output).isEmpty() && !backBy.hasExpired());
+    return output;
+}
+
 void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefix)
 {
     // The adapter starts its new firmware now and answers again after a while: until it
     // reports its new HFID, it is asked again.
-    const QDeadlineTimer backBy(toolLimits.adapterBackMs);
-    const ToolRun read =
-        deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
-    QString output = runTool(process, read);
-    while (reportedHfid(output).isEmpty() && !backBy.hasExpired()) {
-        action.wait(nullptr, QDeadlineTimer(qMin<qint64>(toolLimits.askAgainMs, backBy.remainingTime())));
-        output = runTool(process, read);
-    }
+    const QString output = askUntilBack(process, QDeadlineTimer(toolLimits.adapterBackMs), false);
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
@@ -64,7 +72,7 @@ void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefi
     write.record = RunRecord::StatusOnly;
     RunStatus written;
     const QString writeOutput = runTool(process, write, &written);
-    if (hfidWriteFailed(written, writeOutput)) {
+    if (toolRunFailed(written, writeOutput)) {
         showResult(nameNotWrittenText(name.hfid, writeOutput));
         return;
     }

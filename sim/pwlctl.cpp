@@ -353,6 +353,7 @@ private:
             }
         } else if (command == QLatin1String("apcm_sta_restart") && wantOperands({})) {
             adapter[QStringLiteral("pairing")] = QStringLiteral("idle");
+            goAway(adapter, QStringLiteral("awayMsAfterRestart"));
             out.line(QStringLiteral("%1 restarting %2").arg(tag, text("address")));
             out.line(QStringLiteral("%1 Done.").arg(tag));
         } else if (command == QLatin1String("apcm_uke_cmd") && wantOperands({QStringLiteral("randomize")})) {
@@ -384,6 +385,15 @@ private:
         return out;
     }
 
+    // A real adapter answers nothing for a while as it starts again: for as long as the state
+    // file's setting says, every command for it answers as for an unknown device.
+    void goAway(QJsonObject &adapter, const QString &setting) const
+    {
+        const double awayMs = state.value(setting).toDouble();
+        if (awayMs > 0)
+            adapter[QStringLiteral("awayUntil")] = double(now()) + awayMs;
+    }
+
     void upgrade(Output &out, const QString &tag, QJsonObject &adapter)
     {
         const QString path = operands.at(0);
@@ -404,9 +414,7 @@ private:
         // New firmware starts from its own HFID; keeping the configured one is the caller's business.
         adapter[QStringLiteral("userHfid")] = manufacturer;
         adapter[QStringLiteral("pairing")] = QStringLiteral("idle");
-        const double awayMs = state.value(QStringLiteral("awayMsAfterUpgrade")).toDouble();
-        if (awayMs > 0)
-            adapter[QStringLiteral("awayUntil")] = double(now()) + awayMs;
+        goAway(adapter, QStringLiteral("awayMsAfterUpgrade"));
         out.line(QStringLiteral("%1 writing %2 bytes of firmware %3 (%4)")
                      .arg(tag)
                      .arg(image.body.size())

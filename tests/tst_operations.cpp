@@ -35,6 +35,8 @@ private slots:
     void upgradeFails();
     void upgradeKeepsName_data();
     void upgradeKeepsName();
+    void restart_data();
+    void restart();
     void simpleConnect_data();
     void simpleConnect();
     void changeKey_data();
@@ -157,7 +159,7 @@ void TestOperations::factoryDefault()
         box->accept();
     });
     const int before = dir->log().size();
-    QCOMPARE(window->focusWidget(), button); // where Configure put it
+    button->setFocus();
     button->click();
 
     QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "apfw_factory_reset", "-m", dev1}}));
@@ -325,12 +327,7 @@ void TestOperations::upgradeKeepsName()
     QFETCH(QString, told);
     QFETCH(QString, newHfid);
     dir->writeState({simAdapter(dev1, interfaceA(), oldHfid, factoryHfid)});
-    QJsonObject state = dir->state();
-    state["awayMsAfterUpgrade"] = awayMs;
-    QFile file(dir->filePath("pwlctl-sim.json"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QJsonDocument(state).toJson());
-    file.close();
+    dir->setSetting("awayMsAfterUpgrade", awayMs);
     if (!writeFault.isEmpty())
         dir->setFault("set_hfid", writeFault);
     probe->scan();
@@ -362,6 +359,64 @@ void TestOperations::upgradeKeepsName()
     QCOMPARE(dir->log().filter(" get_hfid manufacturer -m ").size(), subcommands.count("get_hfid"));
     for (DialogDeviceInfo *result : results())
         result->close();
+}
+
+void TestOperations::restart_data()
+{
+    QTest::addColumn<int>("awayMs");
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<QList<int>>("tries"); // get_hfid runs: the least and the most
+    QTest::addColumn<QString>("told");     // the box's text, or the result window's
+    QTest::newRow("adapter back after 1.5 s") << 1500 << QJsonObject() << QList<int>{2, 3}
+                                              << "==== SUCCESS ====\nThe adapter restarted and answers again.";
+    QTest::newRow("adapter not back in time")
+        << 60000 << QJsonObject() << QList<int>{3, 3}
+        << "==== ERROR ====\nThe adapter did not answer within 2 seconds of its restart.\n"
+           "[get_hfid] Error: no device " + dev1 + " answers on interface " + interfaceA() + "\n";
+    QTest::newRow("restart refused")
+        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}} << QList<int>{0, 0}
+        << "==== ERROR ====\nThe adapter could not be restarted.\n[apcm_sta_restart] Error: busy\n";
+}
+
+void TestOperations::restart()
+{
+    QFETCH(int, awayMs);
+    QFETCH(QJsonObject, fault);
+    QFETCH(QList<int>, tries);
+    QFETCH(QString, told);
+    dir->setSetting("awayMsAfterRestart", awayMs);
+    if (!fault.isEmpty())
+        dir->setFault("apcm_sta_restart", fault);
+    const QJsonObject before = dir->adapter(dev1);
+    ToolLimits limits;
+    limits.askAgainMs = 1000;
+    limits.adapterBackMs = 2500;
+    probe->setLimits(limits);
+    QPushButton *button = probe->button("buttonRestart");
+    QCOMPARE(window->focusWidget(), button); // the first action, where Configure put the focus
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    button->click();
+
+    const QList<QStringList> calls = dir->calls();
+    QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_sta_restart", "-m", dev1}));
+    const int asked = calls.count({interfaceA(), "get_hfid", "manufacturer", "-m", dev1});
+    QVERIFY2(asked >= tries.first() && asked <= tries.last(), qPrintable(QString::number(asked)));
+    QCOMPARE(calls.size(), 1 + asked); // no scan, no reset
+    const QStringList log = dir->log();
+    QCOMPARE(log.filter(" apcm_sta_restart -m ").size(), 1);
+    QVERIFY(log.contains("[apcm_sta_restart] restarting " + dev1) || !fault.isEmpty());
+    QCOMPARE(answerer.texts(), told.startsWith("==== SUCCESS") ? QStringList{told} : QStringList());
+    if (!told.startsWith("==== SUCCESS"))
+        QCOMPARE(lastResult(), told);
+    // The adapter keeps its name, its password and every other setting.
+    QJsonObject after = dir->adapter(dev1);
+    after.remove("awayUntil");
+    QCOMPARE(after, before);
+    QCOMPARE(button->text(), "&Restart");
+    for (DialogDeviceInfo *result : results())
+        result->close();
+    QCOMPARE(window->focusWidget(), button);
 }
 
 void TestOperations::simpleConnect_data()

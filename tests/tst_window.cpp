@@ -73,6 +73,7 @@ void TestWindow::form_data()
     QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << "QPushButton" << "page_5" << "Firmware &Upgrade" << true;
     QTest::newRow("simple connect") << "buttonSimpleConnect" << "QPushButton" << "page_5" << "Simple &Connect" << true;
     QTest::newRow("change key") << "buttonChangeKey" << "QPushButton" << "page_5" << "Change &Key" << true;
+    QTest::newRow("restart") << "buttonRestart" << "QPushButton" << "page_5" << "&Restart" << true;
 }
 
 void TestWindow::form()
@@ -203,6 +204,7 @@ void TestWindow::accessible_data()
                                     << "Starts pairing";
     QTest::newRow("change key") << "buttonChangeKey" << int(QAccessible::PushButton) << "Change Key"
                                 << "Sets the network password";
+    QTest::newRow("restart") << "buttonRestart" << int(QAccessible::PushButton) << "Restart" << "Starts the adapter again";
     QTest::newRow("busy button") << "buttonFactoryDefault" << int(QAccessible::PushButton) << "Running... 0:02"
                                  << "Resets the adapter";
     QTest::newRow("start-up picture") << "startup" << int(QAccessible::Client) << "Tandrel 1.01b01"
@@ -278,6 +280,8 @@ void TestWindow::keyboardSelection_data()
     QTest::newRow("typing a first letter") << QStringList{"1"} << second << 1 << "page_4_1";
     QTest::newRow("Return") << QStringList{"Down", "Return"} << first << 2 << "page_5";
     QTest::newRow("Enter with no current row") << QStringList{"Enter"} << "" << 0 << "page_4_1";
+    // No event is handled between the keys, as when they queue up behind a busy moment.
+    QTest::newRow("Alt+C, Alt+F at once") << QStringList{"Down", "Alt+C", "Alt+F"} << first << 1 << "page_5";
     QTest::newRow("a click") << QStringList{"click 1"} << second << 1 << "page_4_1";
     QTest::newRow("a scan after a selection") << QStringList{"Down", "scan"} << first << 1 << "page_4_1";
 }
@@ -299,8 +303,12 @@ void TestWindow::keyboardSelection()
     auto *list = probe.child<QListView>("listDevice");
     list->setFocus(Qt::TabFocusReason);
     QVERIFY(list->hasFocus());
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
     for (const QString &key : keys) {
-        if (key == "scan")
+        if (key.startsWith("Alt+"))
+            QTest::keyClick(&window, key.at(4).toLower().toLatin1(), Qt::AltModifier);
+        else if (key == "scan")
             probe.scan();
         else if (key.startsWith("click "))
             probe.clickRow(key.mid(6).toInt());
@@ -315,6 +323,7 @@ void TestWindow::keyboardSelection()
         QCOMPARE(selections.last(), "selected Device = " + selected);
     QCOMPARE(probe.selectedDevice().address, selected);
     QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(), page);
+    QCOMPARE(dir->calls().count({interfaceA(), "apfw_factory_reset", "-m", selected}), int(keys.contains("Alt+F")));
     const bool scanned = keys.contains("scan");
     // What the list shows as selected is what Tandrel has selected; a scan asks for a new choice.
     QCOMPARE(probe.button("buttonConfigure")->isEnabled(), !selected.isEmpty() && !scanned);
@@ -323,7 +332,8 @@ void TestWindow::keyboardSelection()
     if (!shown.isEmpty())
         QVERIFY(shown.first().data().toString().startsWith(selected));
     if (page == "page_5") {
-        QCOMPARE(window.focusWidget(), probe.button("buttonFactoryDefault"));
+        // On the first action after Configure, on the one that ran after an action.
+        QCOMPARE(window.focusWidget(), probe.button(keys.contains("Alt+F") ? "buttonFactoryDefault" : "buttonRestart"));
         probe.button("buttonBack_5")->click();
     }
     // Back, or after a scan: the focus on the list, on the selected adapter's row.

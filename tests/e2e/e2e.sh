@@ -88,8 +88,8 @@ PY
 }
 reset_fault '{"delayMs": 2000, "stdout": "[apfw_factory_reset] Error: busy\n"}'
 eval "$(xdotool getwindowgeometry --shell "$main")"
-# Factory Default heads the four action buttons at the bottom of the page.
-xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT - 128)) click --repeat 2 --delay 150 1
+# Factory Default, beside Restart, heads the four action rows at the bottom of the page.
+xdotool mousemove --window "$main" $((WIDTH * 3 / 4)) $((HEIGHT - 128)) click --repeat 2 --delay 150 1
 wait_for "the first reset's result" logged "[apfw_factory_reset] Error: busy"
 sleep 3
 [[ $(resets) -eq 2 ]] || fail "a double click made $(( $(resets) - 1 )) resets"
@@ -163,6 +163,21 @@ wait_for "the box to close" window_count 1
 xdotool windowfocus --sync "$main"
 xdotool key space
 wait_for "the reset by Space on the button that kept the focus" resets_are $((before + 2))
+wait_for "its box" window_count 2
+xdotool key Return
+wait_for "the box to close" window_count 1
+# Alt+R restarts the adapter; after its box Space restarts it again from the same button.
+restarts() { grep -c '"args":\[[^]]*"apcm_sta_restart"' pwlctl-sim.calls || true; }
+restarts_are() { [[ $(restarts) -eq $1 ]]; }
+xdotool windowfocus --sync "$main"
+xdotool key alt+r
+wait_for "the restart by its mnemonic" restarts_are 1
+wait_for "its box" window_count 2
+xdotool key Return
+wait_for "the box to close" window_count 1
+xdotool windowfocus --sync "$main"
+xdotool key space
+wait_for "the restart by Space on the button that kept the focus" restarts_are 2
 wait_for "its box" window_count 2
 xdotool key Return
 wait_for "the box to close" window_count 1

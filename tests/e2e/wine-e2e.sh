@@ -3,9 +3,10 @@
 # the folder of the executable, with the stand-in tool there as pwlctl.exe:
 # 1. a tool that crashes at every discovery: the "pwlctl.exe crashed!" box comes before
 #    the window, and the status lines report the crash;
-# 2. a user's session: the demo adapters listed, the first row clicked, Configure, Factory
-#    Default, its box answered; then a reset of ten seconds during which Windows never finds
-#    the window hung and a WM_CLOSE waits until the reset and its box are done; then the
+# 2. a user's session: the demo adapters listed, the first row clicked, Configure and Factory
+#    Default by their mnemonics 0.3 s apart, its box answered, Space on the button that kept
+#    the focus, back to the list and the arrows, Return; then a reset of ten seconds during
+#    which Windows never finds the window hung and a WM_CLOSE waits until the reset and its box are done; then the
 #    event log (CR LF line ends, its records) and the tool's record of its command lines;
 # 3. at 192 DPI, twice the usual: the window lies within the screen's work area on both
 #    pages, and a second Tandrel started in the same folder says so and ends, leaving the
@@ -89,13 +90,26 @@ sleep 1
 # little lower than on Linux. Then Configure and Factory Default by their mnemonics.
 xdotool mousemove --window "$main" 60 107 click 1
 wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
+# The keys 0.3 s apart, as a quick user types them: Configure, then Factory Default on the
+# page that Configure opens; after its box the focus is back on the button, so Space runs it
+# again; Alt+< goes back to the list, where the arrows select and Return goes on.
 xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key alt+c
-sleep 1
-xdotool key alt+f
+xdotool key --delay 300 alt+c alt+f
+wait_for "the reset by its mnemonic" resets_are 1
 wait_for "the result box" window_count 2
 press_return_in "$(windows | grep -vx "$main" | head -n 1)"
 wait_for "the box to close" window_count 1
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key space
+wait_for "the reset by Space on the button that kept the focus" resets_are 2
+wait_for "its box" window_count 2
+press_return_in "$(windows | grep -vx "$main" | head -n 1)"
+wait_for "the box to close" window_count 1
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key --delay 300 alt+less Down
+wait_for "the other adapter selected by an arrow" logged "selected Device = 02:1A:7E:00:00:02"
+xdotool key --delay 300 Up Return
+wait_for "the first adapter selected again" eval '(( $(count "selected Device = 02:1A:7E:00:00:01") == 3 ))'
 
 # A reset of ten seconds, and a WM_CLOSE posted three seconds into it.
 python3 - <<'PY'
@@ -106,7 +120,7 @@ json.dump(state, open("pwlctl-sim.json", "w"))
 PY
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key alt+f
-wait_for "the long reset" resets_are 2
+wait_for "the long reset" resets_are 3
 "$wine_run" "$winprobe" watch "$title" 8 > watch.txt 2>&1 & watcher=$!
 sleep 3
 "$wine_run" "$winprobe" close "$title" || fail "no window to post WM_CLOSE to"
@@ -117,7 +131,7 @@ wait_for "the long reset's box" window_count 2
 press_return_in "$(windows | grep -vx "$main" | head -n 1)"
 wait_for "Tandrel to end after the reset" closed
 wait "$app" || fail "Tandrel.exe exited with $?"
-resets_are 2 || fail "the reset ran again"
+resets_are 3 || fail "the reset ran again"
 
 lines=$(wc -l < Tandrel.log)
 (( $(grep -c $'\r$' Tandrel.log) == lines )) || fail "a line of the log does not end in CR LF"

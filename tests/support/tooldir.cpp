@@ -73,10 +73,18 @@ QJsonObject ToolDir::adapter(const QString &address) const
 
 void ToolDir::setFault(const QString &key, const QJsonObject &fault)
 {
-    const QJsonObject current = state();
-    QJsonObject faults = current.value(QStringLiteral("faults")).toObject();
+    QJsonObject faults = state().value(QStringLiteral("faults")).toObject();
     faults[key] = fault;
-    writeState(current.value(QStringLiteral("adapters")).toArray(), faults);
+    setSetting(QStringLiteral("faults"), faults);
+}
+
+void ToolDir::setSetting(const QString &key, const QJsonValue &value)
+{
+    QJsonObject current = state();
+    current[key] = value;
+    QFile file(filePath(QStringLiteral("pwlctl-sim.json")));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(QJsonDocument(current).toJson());
 }
 
 void ToolDir::removeTool()

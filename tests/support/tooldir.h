@@ -37,6 +37,8 @@ public:
     QJsonObject state() const;
     QJsonObject adapter(const QString &address) const;
     void setFault(const QString &key, const QJsonObject &fault);
+    // A value at the top of the state file, beside the adapters and the faults.
+    void setSetting(const QString &key, const QJsonValue &value);
     void removeTool();
 
     // The tool's own record: every call's arguments, in the order the calls started.

@@ -1,0 +1,28 @@
+#include "mnemonicclick.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QShortcutEvent>
+#include <QWidget>
+
+MnemonicClick::MnemonicClick(QWidget &window)
+    : QObject(&window)
+{
+    const auto buttons = window.findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons)
+        button->installEventFilter(this);
+}
+
+bool MnemonicClick::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Shortcut)
+        return false;
+    auto *button = qobject_cast<QAbstractButton *>(watched);
+    // Two buttons on screen with one letter: the toolkit moves the focus between them.
+    if (!button || static_cast<QShortcutEvent *>(event)->isAmbiguous())
+        return false;
+    // The action's focus comes back here when it is done.
+    button->setFocus(Qt::ShortcutFocusReason);
+    button->click();
+    return true;
+}

@@ -1,0 +1,30 @@
+#include "app/widget.h"
+#include "commands.h"
+#include "ui_widget.h"
+
+#include <QMessageBox>
+
+void Widget::on_buttonRestart_clicked()
+{
+    const CurrentAction::Scope scope(action);
+    ToolProcess process;
+    // The button stays busy while the adapter is away.
+    action.enterBusy(ui->buttonRestart);
+    RunStatus status;
+    const QString output =
+        runTool(process, deviceRun({QStringLiteral("apcm_sta_restart")}, toolLimits.longMs), &status);
+    if (toolRunFailed(status, output)) {
+        action.leaveBusy(ui->buttonRestart);
+        showResult(restartFailedText(output));
+        return;
+    }
+
+    // The adapter's address does not change: it is not looked for again, only asked.
+    const QString answer = askUntilBack(process, QDeadlineTimer(toolLimits.adapterBackMs), true);
+    action.leaveBusy(ui->buttonRestart);
+    if (reportedHfid(answer).isEmpty())
+        showResult(adapterNotBackText(toolLimits.adapterBackMs / 1000, answer));
+    else
+        QMessageBox::information(this, windowTitle(), restartSuccessText(), QMessageBox::Ok,
+                                 QMessageBox::NoButton);
+}
