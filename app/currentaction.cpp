@@ -1,5 +1,6 @@
 #include "currentaction.h"
 
+#include "sessionend.h"
 #include "tool/toolrun.h"
 
 #include <QCoreApplication>
@@ -51,6 +52,10 @@ void CurrentAction::begin()
     elapsed.start();
     focusBefore = window.focusWidget();
     focusAfter = nullptr;
+    holdSessionEnd(window,
+                   sessionEndReason.isEmpty()
+                       ? QStringLiteral("Tandrel is waiting for pwlctl.exe to finish with an adapter.")
+                       : sessionEndReason);
     showCaptions();
     // Close requests reach the window through the application, and so does the input that
     // the waits drop.
@@ -63,6 +68,8 @@ void CurrentAction::end()
         return;
     QCoreApplication::instance()->removeEventFilter(this);
     clock.stop();
+    releaseSessionEnd(window);
+    sessionEndReason.clear();
     while (!busyButtons.isEmpty())
         leaveBusy(busyButtons.first().first);
     // A busy button gives its focus to the next one, and a box hands it back to that one: the
@@ -73,6 +80,8 @@ void CurrentAction::end()
     if (closing) {
         closing = false;
         window.close();
+    } else if (whenDone) {
+        whenDone();
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class QDeadlineTimer;
 class QProcess;
 class QPushButton;
@@ -42,6 +44,13 @@ public:
 
     // The window was asked to close during the action; it closes when the action ends.
     bool closeRequested() const { return closing; }
+    bool inProgress() const { return depth > 0; }
+
+    // What Windows shows as the reason why the session cannot end now, when this action is
+    // the one in progress; set before the action begins.
+    void setSessionEndReason(const QString &reason) { sessionEndReason = reason; }
+    // Called when an action is done and the window stays open.
+    void setWhenDone(const std::function<void()> &done) { whenDone = done; }
 
     // Disables the button and shows the busy caption on it, until leaveBusy gives it back
     // its own caption. The action's end leaves every busy state that is left.
@@ -75,4 +84,6 @@ private:
     QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
     QPointer<QWidget> focusBefore;
     QPointer<QWidget> focusAfter;
+    QString sessionEndReason;
+    std::function<void()> whenDone;
 };

@@ -1,9 +1,22 @@
 #include "eventlog.h"
 
-#include "widget.h"
-
 #include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The records as the log holds them here: on Windows with CR LF line ends.
+QByteArray platformRecord(const QString &message)
+{
+    static const bool crLf = QSysInfo::productType() == QLatin1String("windows");
+    return logRecordBytes(QDateTime::currentDateTimeUtc(), message, crLf);
+}
+
+} // namespace
 
 QByteArray logRecordBytes(const QDateTime &time, const QString &message, bool crLf)
 {
@@ -24,12 +37,102 @@ QString logOpenFailedText(const QString &path, const QString &reason)
     return QStringLiteral("Log file open failed!\n%1\n%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-void Widget::appendLog(const QString &message)
+QString logWriteFailedText(const QString &path, const QString &reason)
 {
-    if (!logFile.isOpen())
+    return QStringLiteral("The event log could not be written.\n%1\n%2\n"
+                          "Tandrel keeps the records and writes them as soon as it can.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+bool EventLog::open(const QString &fileName, const QString &previousName)
+{
+    if (QFileInfo(fileName).isFile()) {
+        // The library's rename replaces the older file in the same step, on every platform.
+        std::error_code failure;
+        std::filesystem::rename(std::filesystem::u8path(fileName.toStdString()),
+                                std::filesystem::u8path(previousName.toStdString()), failure);
+        if (failure)
+            notKept = QStringLiteral("The previous event log could not be kept as %1: %2")
+                          .arg(previousName, QString::fromLocal8Bit(failure.message().c_str()));
+    }
+    file.setFileName(fileName);
+    // Unbuffered: each record reaches the file in one write, whole.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString EventLog::path() const
+{
+    return QFileInfo(file).absoluteFilePath();
+}
+
+void EventLog::append(const QString &message)
+{
+    if (!file.isOpen())
         return;
-    static const bool crLf = QSysInfo::productType() == QLatin1String("windows");
-    // One write for the whole record, line ends included, straight to the file: nothing
-    // that reads the log, and no end of Tandrel, ever meets half a record.
-    logFile.write(logRecordBytes(QDateTime::currentDateTimeUtc(), message, crLf));
+    held.append(platformRecord(message));
+    heldSize += held.last().size();
+    while (heldSize > holdLimitBytes && !held.isEmpty()) {
+        heldSize -= held.takeFirst().size();
+        ++lost;
+    }
+    if (writeHeld()) {
+        failing = false;
+    } else if (!failing) {
+        failing = true;
+        failureToTell = true;
+    }
+}
+
+bool EventLog::writeHeld()
+{
+    if (lost > 0) {
+        const QString gap =
+            QStringLiteral("%1 records of the event log could not be written and were lost.").arg(lost);
+        if (!writeWhole(platformRecord(gap)))
+            return false;
+        lost = 0;
+    }
+    while (!held.isEmpty()) {
+        if (!writeWhole(held.first()))
+            return false;
+        heldSize -= held.takeFirst().size();
+    }
+    return true;
+}
+
+bool EventLog::writeWhole(const QByteArray &record)
+{
+    const qint64 start = file.pos();
+    qint64 written = 0;
+    while (written < record.size()) {
+        const qint64 n = file.write(record.constData() + written, record.size() - written);
+        if (n <= 0) {
+            error = file.errorString();
+            // Half a record would be read as a whole one, or run into the next: it goes.
+            if (written > 0) {
+                file.resize(start);
+                file.seek(start);
+            }
+            file.unsetError();
+            return false;
+        }
+        written += n;
+    }
+    return true;
+}
+
+void EventLog::close()
+{
+    file.close();
+}
+
+bool EventLog::takeWriteFailure()
+{
+    const bool tell = failureToTell;
+    failureToTell = false;
+    return tell;
 }

@@ -20,6 +20,9 @@ public:
 
     // The Tandrel that holds the lock brings its window to the front when another one starts.
     void raiseOnKnock(QWidget &window);
+    // Lets go of the lock before the end, when the end may come too soon for the destructor.
+    void release() { lock.unlock(); }
+
     // Asks the Tandrel that holds the lock to come to the front.
     static void knock();
 

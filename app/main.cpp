@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -17,6 +18,12 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    // A session end is not a close: the toolkit would close the window in the middle of a
+    // firmware upgrade, and take the refusal for the user's close request.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
+    QT_WARNING_POP
 
     FolderLock folderLock;
     if (folderLock.heldElsewhere()) {
@@ -38,6 +45,16 @@ int main(int argc, char *argv[])
     waitUntilDrawn(splash);
 
     Widget widget;
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &widget,
+                     [&widget](QSessionManager &manager) {
+                         if (!widget.allowSessionEnd() && manager.allowsInteraction())
+                             manager.cancel();
+                     });
+    // Also when the session ends anyway: Windows ends Tandrel right after, before main returns.
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &widget, [&widget, &folderLock] {
+        if (widget.recordEnd())
+            folderLock.release();
+    });
     widget.show();
     keepOnScreen(widget);
     folderLock.raiseOnKnock(widget);

@@ -9,7 +9,8 @@ QString Widget::runTool(ToolProcess &process, const ToolRun &run, RunStatus *sta
 {
     const CurrentAction::Scope scope(action);
     process.setArguments(run.arguments);
-    appendLog(emittingRecord(process.arguments(), run.secretArgument));
+    appendLog(emittingRecord(process.arguments(), run.secret));
+    runningCommands.append(shownCommand(process.arguments(), run.secret));
     if (run.busyButton)
         action.enterBusy(run.busyButton);
 
@@ -33,6 +34,7 @@ QString Widget::runTool(ToolProcess &process, const ToolRun &run, RunStatus *sta
     // A run that outlived its limit ends here, once its records are written: left running,
     // it would refuse the next start on this process and outlive the action.
     endTool(process);
+    runningCommands.removeOne(shownCommand(process.arguments(), run.secret));
 
     if (run.busyButton && run.leaveBusy)
         action.leaveBusy(run.busyButton);
@@ -48,6 +50,7 @@ QStringList Widget::runToolBatch(const QList<QStringList> &argumentLists, int ti
         process->setArguments(arguments);
         process->startRun();
         appendLog(emittingRecord(process->arguments()));
+        runningCommands.append(shownCommand(process->arguments()));
         processes.push_back(std::move(process));
     }
 
@@ -69,7 +72,9 @@ QStringList Widget::runToolBatch(const QList<QStringList> &argumentLists, int ti
     }
 
     QStringList outputs;
-    for (const auto &process : processes)
+    for (const auto &process : processes) {
         outputs.append(decodeToolOutput(process->output()));
+        runningCommands.removeOne(shownCommand(process->arguments()));
+    }
     return outputs;
 }

@@ -10,9 +10,9 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QNetworkInterface>
+#include <QTimer>
 
 static QList<QString> localHardwareAddresses()
 {
@@ -55,13 +55,13 @@ Widget::Widget(QWidget *parent)
         ui->buttonConfigure->click();
     });
 
-    logFile.setFileName(QStringLiteral("Tandrel.log"));
-    // Unbuffered: each record reaches the file in one write, whole (see appendLog).
-    if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        QMessageBox::warning(this, windowTitle(),
-                             logOpenFailedText(QFileInfo(logFile).absoluteFilePath(), logFile.errorString()),
+    action.setWhenDone([this] { tellLogFailure(); });
+    if (!logFile.open(QStringLiteral("Tandrel.log"), QStringLiteral("Tandrel.previous.log")))
+        QMessageBox::warning(this, windowTitle(), logOpenFailedText(logFile.path(), logFile.errorString()),
                              QMessageBox::Ok, QMessageBox::NoButton);
     appendLog(QStringLiteral("==== Tandrel started ===="));
+    if (!logFile.previousNotKept().isEmpty())
+        appendLog(logFile.previousNotKept());
 
     localAddresses = localHardwareAddresses();
     scanDevices();
@@ -69,9 +69,54 @@ Widget::Widget(QWidget *parent)
 
 Widget::~Widget()
 {
-    appendLog(QStringLiteral("==== Tandrel closed ===="));
+    recordEnd();
     logFile.close();
     delete ui;
+}
+
+void Widget::appendLog(const QString &message)
+{
+    logFile.append(message);
+    if (logFile.takeWriteFailure()) {
+        logFailureToTell = true;
+        // Never in the middle of a tool run: at the end of the action.
+        if (!action.inProgress())
+            QTimer::singleShot(0, this, &Widget::tellLogFailure);
+    }
+}
+
+void Widget::tellLogFailure()
+{
+    if (!logFailureToTell || action.inProgress() || endRecorded)
+        return;
+    logFailureToTell = false;
+    QMessageBox::warning(this, windowTitle(), logWriteFailedText(logFile.path(), logFile.errorString()),
+                         QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+bool Widget::allowSessionEnd()
+{
+    // Not the user's close: a session that goes on after all leaves Tandrel as it was.
+    if (action.inProgress())
+        return false;
+    close();
+    return true;
+}
+
+bool Widget::recordEnd()
+{
+    if (endRecorded)
+        return !action.inProgress();
+    endRecorded = true;
+    // The session ends with the tool at work: Windows ends Tandrel once this returns.
+    if (!runningCommands.isEmpty())
+        appendLog(QStringLiteral("The session is ending in the middle of a run: ") +
+                  runningCommands.join(QStringLiteral("; ")));
+    else if (action.inProgress())
+        appendLog(QStringLiteral("The session is ending in the middle of an action."));
+    else
+        appendLog(QStringLiteral("==== Tandrel closed ===="));
+    return !action.inProgress();
 }
 
 void Widget::on_buttonConfigure_clicked()

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "currentaction.h"
+#include "eventlog.h"
 #include "tool/devicerecord.h"
 #include "tool/toolrun.h"
 
-#include <QFile>
 #include <QList>
 #include <QStack>
 #include <QString>
@@ -31,6 +31,14 @@ public:
     // Writes one time-stamped record to the event log; does nothing when it is not open.
     void appendLog(const QString &message);
 
+    // The system asks to end the session (shut down, restart, sign out). In the middle of an
+    // action Tandrel refuses, and stays as it is if the session goes on; otherwise the window
+    // closes now, as on a close. Whether the session may end.
+    bool allowSessionEnd();
+    // The application ends, normally or because the session does: the last record. Whether
+    // Tandrel ends cleanly, with no action in progress.
+    bool recordEnd();
+
 private slots:
     void on_buttonBack_5_clicked();
     void on_listDevice_clicked(const QModelIndex &index);
@@ -44,6 +52,9 @@ private slots:
     void on_buttonRestart_clicked();
 
 private:
+    // The warning that records could not be written, once the action in progress is done.
+    void tellLogFailure();
+
     // Puts the focus on the device list, on the selected adapter's row when there is one.
     void focusDeviceList();
 
@@ -67,7 +78,7 @@ private:
 
     Ui::Widget *ui;
     QStack<QWidget *> pageHistory;
-    QFile logFile;
+    EventLog logFile;
     QString interfaceAddress;
     DeviceRecord selectedDevice;
     QString bannerTemplate;
@@ -77,6 +88,9 @@ private:
     QStringListModel deviceModel;
     ToolLimits toolLimits;
     CurrentAction action{*this};
+    bool logFailureToTell = false;
+    bool endRecorded = false;
+    QStringList runningCommands; // the tool's command lines under way, as the log shows them
 
     friend class WidgetProbe; // the tests' view of the window's state
 };

@@ -17,7 +17,7 @@ void Widget::on_buttonChangeKey_clicked()
         deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
                   toolLimits.longMs);
     // The log is what users send to whoever helps them: the password stays out of it.
-    run.secretArgument = 2;
+    run.secret = password;
     run.busyButton = ui->buttonChangeKey;
     const QString output = runTool(process, run);
     showResult(output);

@@ -18,6 +18,8 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
     const QString hfidPrefix = keep ? extractHfidPrefix(selectedDevice.hfid) : QString();
 
+    action.setSessionEndReason(QStringLiteral(
+        "A firmware upgrade is in progress. Ending the session now can leave the adapter unusable."));
     const CurrentAction::Scope scope(action);
     // The button stays busy through the keep or the reset that follows the upgrade.
     ToolRun run = deviceRun({QStringLiteral("upgrade_ggl"), path}, toolLimits.longMs);

@@ -17,6 +17,8 @@ class TestLogic : public QObject
 private slots:
     void logRecord_data();
     void logRecord();
+    void previousLog_data();
+    void previousLog();
     void halfScreen_data();
     void halfScreen();
     void onScreen_data();
@@ -66,6 +68,58 @@ void TestLogic::logRecord()
     QCOMPARE(logRecordBytes(utc, message, true), record.toUtf8().replace("\n", "\r\n"));
     // Local time never leaks in: the same instant seen from another zone prints the same.
     QCOMPARE(QString::fromUtf8(logRecordBytes(utc.toOffsetFromUtc(5 * 3600 + 1800), message, false)), record);
+}
+
+void TestLogic::previousLog_data()
+{
+    QTest::addColumn<QStringList>("before"); // what Tandrel.log, then Tandrel.previous.log, held
+    QTest::addColumn<QString>("previous");   // what Tandrel.previous.log holds after the start
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("no earlier log") << QStringList() << QString() << true;
+    QTest::newRow("the last log kept") << QStringList{"last\n"} << "last\n" << true;
+    QTest::newRow("an older one replaced") << QStringList{"last\n", "older\n"} << "last\n" << true;
+    // A name that cannot be replaced, even by root.
+    QTest::newRow("not kept: a folder by that name") << QStringList{"last\n", "<folder>"} << "<folder>" << false;
+}
+
+void TestLogic::previousLog()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, previous);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString logName = dir.filePath("Tandrel.log"), previousName = dir.filePath("Tandrel.previous.log");
+    const auto write = [](const QString &name, const QString &text) {
+        if (text == "<folder>")
+            return QDir().mkpath(name + "/inside");
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.size();
+    };
+    if (before.size() > 0)
+        QVERIFY(write(logName, before.at(0)));
+    if (before.size() > 1)
+        QVERIFY(write(previousName, before.at(1)));
+
+    EventLog log;
+    QVERIFY(log.open(logName, previousName));
+    log.append("started");
+    log.close();
+    QFile file(logName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith("] started" + QByteArray(QSysInfo::productType() == "windows" ? "\r\n" : "\n")));
+    QCOMPARE(log.previousNotKept().isEmpty(), kept);
+    if (!kept)
+        QVERIFY(log.previousNotKept().startsWith("The previous event log could not be kept as " + previousName + ": "));
+    if (previous == "<folder>") {
+        QVERIFY(QFileInfo(previousName).isDir());
+    } else if (!previous.isNull()) {
+        QFile old(previousName);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(old.readAll()), previous);
+    } else {
+        QVERIFY(!QFileInfo::exists(previousName));
+    }
 }
 
 void TestLogic::halfScreen_data()
@@ -126,7 +180,11 @@ void TestLogic::runRecords()
 {
     const QStringList arguments{"AA:BB:CC:DD:EE:FF", "set_npw", "two words ", "secure"};
     QCOMPARE(emittingRecord(arguments), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw two words  secure");
-    QCOMPARE(emittingRecord(arguments, 2), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw ******** secure");
+    QCOMPARE(emittingRecord(arguments, "two words "), "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw ******** secure");
+    // The secret is masked wherever it stands, also where it is a word the tool takes too.
+    QCOMPARE(emittingRecord(arguments, "secure"),
+             "Emitting pwlctl.exe AA:BB:CC:DD:EE:FF set_npw two words  ********");
+    QCOMPARE(emittingRecord({"a.b", "aXb"}, "a.b"), "Emitting pwlctl.exe ******** aXb");
     QCOMPARE(emittingRecord({}), "Emitting pwlctl.exe ");
     QCOMPARE(finishedRecord({-1, 1, 2}), "Finished pwlctl.exe status: exitCode=-1, exitStatus=1, error=2.");
 }

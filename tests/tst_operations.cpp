@@ -45,6 +45,8 @@ private slots:
     void closeWaitsForAction_data();
     void closeWaitsForAction();
     void longResult();
+    void sessionEnd_data();
+    void sessionEnd();
 
 private:
     QStringList logSince(int before) const { return dir->log().mid(before); }
@@ -576,6 +578,43 @@ void TestOperations::longResult()
     QVERIFY(dir->logBytes().count("\nx\n") > 140000);
     results().last()->findChild<QPushButton *>("buttonOK")->click();
     QVERIFY(!results().last()->isVisible());
+}
+
+void TestOperations::sessionEnd_data()
+{
+    QTest::addColumn<bool>("duringReset");
+    QTest::newRow("during a factory default: refused, Tandrel stays") << true;
+    QTest::newRow("with no action: Tandrel closes") << false;
+}
+
+void TestOperations::sessionEnd()
+{
+    QFETCH(bool, duringReset);
+    dir->setFault("apfw_factory_reset", {{"delayMs", 1000}});
+    QPushButton *button = probe->button("buttonFactoryDefault");
+    ModalAnswerer answerer;
+    QString caption;
+    bool allowed = true;
+    answerer.queue([&](QDialog *box) {
+        caption = button->text();
+        box->accept();
+    });
+    if (duringReset) {
+        QTimer::singleShot(300, window.get(), [&] {
+            allowed = window->allowSessionEnd();
+            caption = button->text();
+        });
+        button->click();
+        QVERIFY(!allowed);
+        QCOMPARE(caption, "&Factory Default"); // at its box: no "closing when done"
+        QVERIFY(window->isVisible());
+        QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
+    } else {
+        QVERIFY(window->allowSessionEnd());
+        QVERIFY(!window->isVisible());
+        window.reset();
+        QCOMPARE(dir->log().last(), "==== Tandrel closed ====");
+    }
 }
 
 QTEST_MAIN(TestOperations)

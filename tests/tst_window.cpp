@@ -16,6 +16,9 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestWindow : public QObject
 {
     Q_OBJECT
@@ -33,6 +36,7 @@ private slots:
     void keyboardSelection_data();
     void keyboardSelection();
     void logCannotBeOpened();
+    void logWriteFailures();
     void missingToolAtStart();
 
 private:
@@ -46,8 +50,11 @@ void TestWindow::init()
     QVERIFY(dir->isValid());
 }
 
+static bool limitFileSize(qint64 bytes);
+
 void TestWindow::cleanup()
 {
+    limitFileSize(-1);
     // No test leaves a window or a tool behind.
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
@@ -364,6 +371,75 @@ void TestWindow::logCannotBeOpened()
     QVERIFY(!answerer.seen.first().parentVisible);
     // The program goes on: its start-up scan ran the tool once per interface.
     QCOMPARE(dir->calls().size(), probe.localAddresses().size());
+}
+
+// The log's file system fills up and has room again: the file takes at most `bytes` more.
+static bool limitFileSize(qint64 bytes)
+{
+    // Past the limit a write fails with EFBIG instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes < 0 ? limit.rlim_max : rlim_t(bytes);
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+void TestWindow::logWriteFailures()
+{
+    Widget window;
+    WidgetProbe probe(window);
+    window.show();
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    answerer.press(QMessageBox::Ok);
+    const auto wholeRecords = [this] { return dir->logBytes().endsWith('\n'); };
+    QStringList written;
+    const auto append = [&](const QString &record) {
+        window.appendLog(record);
+        written << record;
+    };
+
+    QVERIFY(limitFileSize(dir->logBytes().size() + 100));
+    for (int i = 0; i < 10; ++i) {
+        append(QStringLiteral("record %1 ").arg(i) + QString(30, 'x'));
+        QVERIFY(wholeRecords());
+    }
+    // One box, once the event loop turns, however many records fail.
+    QTRY_COMPARE(answerer.seen.size(), 1);
+    append("one more");
+    QCoreApplication::processEvents();
+    QCOMPARE(answerer.seen.size(), 1);
+    const QStringList lines = answerer.seen.first().text.split('\n');
+    QCOMPARE(lines.value(0), "The event log could not be written.");
+    QCOMPARE(lines.value(1), QDir::toNativeSeparators(dir->filePath("Tandrel.log")));
+    QCOMPARE(lines.value(2), "File too large");
+    QCOMPARE(answerer.seen.first().icon, int(QMessageBox::Warning));
+
+    // Room again: every record is there, in order, and nothing is half written.
+    QVERIFY(limitFileSize(-1));
+    append("room again");
+    QStringList log = dir->log();
+    QCOMPARE(log.mid(log.size() - written.size()), written);
+
+    // Full again, and more held than the bound: the oldest are given up, and told.
+    QVERIFY(limitFileSize(dir->logBytes().size()));
+    const QString big(64 * 1024, 'y');
+    for (int i = 0; i < 80; ++i)
+        window.appendLog(QString::number(i) + big);
+    QVERIFY(wholeRecords());
+    QTRY_COMPARE(answerer.seen.size(), 2); // the log was written again in between
+    QVERIFY(limitFileSize(-1));
+    window.appendLog("room at last");
+    log = dir->log();
+    const int gap = log.indexOf(QRegularExpression("\\d+ records of the event log could not be written and were lost\\."));
+    QVERIFY(gap > 0);
+    const int lost = log.at(gap).section(' ', 0, 0).toInt();
+    QVERIFY2(lost > 16 && lost < 80, qPrintable(log.at(gap)));
+    // The records after the gap are the newest ones, in order, then the new one.
+    QCOMPARE(log.at(gap + 1), QString::number(lost) + big);
+    QCOMPARE(log.at(gap + 80 - lost), QString::number(79) + big);
+    QCOMPARE(log.last(), "room at last");
+    window.close();
 }
 
 void TestWindow::missingToolAtStart()

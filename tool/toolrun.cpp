@@ -17,12 +17,19 @@ QString decodeToolOutput(const QByteArray &bytes)
     return QString::fromUtf8(bytes.constData(), nul ? int(nul - bytes.constData()) : bytes.size());
 }
 
-QString emittingRecord(const QStringList &arguments, int secretArgument)
+QString shownCommand(const QStringList &arguments, const QString &secret)
 {
     QStringList shown = arguments;
-    if (secretArgument >= 0 && secretArgument < shown.size())
-        shown[secretArgument] = QStringLiteral("********");
-    return QStringLiteral("Emitting pwlctl.exe ") + shown.join(QLatin1Char(' '));
+    for (QString &argument : shown) {
+        if (!secret.isEmpty() && argument == secret)
+            argument = QStringLiteral("********");
+    }
+    return QStringLiteral("pwlctl.exe ") + shown.join(QLatin1Char(' '));
+}
+
+QString emittingRecord(const QStringList &arguments, const QString &secret)
+{
+    return QStringLiteral("Emitting ") + shownCommand(arguments, secret);
 }
 
 QString finishedRecord(const RunStatus &status)

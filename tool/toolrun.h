@@ -42,7 +42,7 @@ struct ToolRun
     QPushButton *busyButton = nullptr;
     bool leaveBusy = true; // false: the caller leaves the busy state itself
     RunRecord record = RunRecord::Everything;
-    int secretArgument = -1; // index of an argument that never reaches the log
+    QString secret; // a value that never reaches the log, wherever it stands among the arguments
 };
 
 // How a run ended, as the status line reports it.
@@ -56,8 +56,11 @@ struct RunStatus
 // The text of the tool's standard output: UTF-8 up to the first NUL byte.
 QString decodeToolOutput(const QByteArray &bytes);
 
-// "Emitting pwlctl.exe " and the arguments joined with single blanks, unquoted.
-QString emittingRecord(const QStringList &arguments, int secretArgument = -1);
+// "pwlctl.exe " and the arguments joined with single blanks, unquoted, each one that is the
+// secret shown as "********".
+QString shownCommand(const QStringList &arguments, const QString &secret = QString());
+// "Emitting " and the command as shown.
+QString emittingRecord(const QStringList &arguments, const QString &secret = QString());
 
 // "Finished pwlctl.exe status: ..." with the codes as plain decimals.
 QString finishedRecord(const RunStatus &status);

@@ -6,9 +6,11 @@
 # 2. a user's session: the demo adapters listed, the first row clicked, Configure and Factory
 #    Default by their mnemonics 0.3 s apart, its box answered, Space on the button that kept
 #    the focus, back to the list and the arrows, Return; then a reset of ten seconds during
-#    which Windows never finds the window hung and a WM_CLOSE waits until the reset and its box are done; then the
-#    event log (CR LF line ends, its records) and the tool's record of its command lines;
-# 3. at 192 DPI, twice the usual: the window lies within the screen's work area on both
+#    which Windows never finds the window hung and a WM_CLOSE waits until the reset and its
+#    box are done; then the event log (CR LF line ends, its records) and the tool's record
+#    of its command lines;
+# 3. a session end during a reset, refused, and one with no run, which ends Tandrel;
+# 4. at 192 DPI, twice the usual: the window lies within the screen's work area on both
 #    pages, and a second Tandrel started in the same folder says so and ends, leaving the
 #    first one's log alone.
 #   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE WINPROBE_EXE [SHOT.png]
@@ -145,7 +147,34 @@ grep -qF "\"args\":[\"$interface\",\"apfw_factory_reset\",\"-m\",\"02:1A:7E:00:0
     || fail "the tool never saw the factory default"
 echo "PASS: Tandrel.exe under wine: list, select, configure, factory default, never hung during a long reset, a close that waits; CR LF log ($(tr -d '\r' < watch.txt))"
 
-# 3. At 192 DPI.
+# 3. Windows ends the session (wineboot --end-session, as a shutdown does): refused during a
+#    reset, after which Tandrel stays open; with no run, Tandrel ends at once, closed record
+#    last.
+rm -f Tandrel.log
+start
+wait_for "the main window" window_count 1
+main=$(windows | head -n 1)
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key --delay 300 alt+d Down alt+c alt+f
+wait_for "the reset" resets_are 4
+sleep 2
+set +e; "$wine_run" wineboot --end-session >/dev/null 2>&1; refused=$?; set -e
+(( refused != 0 )) || fail "the session end was not refused in the middle of a reset"
+closed && fail "Tandrel ended in the middle of a reset"
+wait_for "the reset's box" window_count 2
+press_return_in "$(windows | grep -vx "$main" | head -n 1)"
+wait_for "the box to close" window_count 1
+sleep 1
+closed && fail "Tandrel closed after the session end that it refused"
+[[ $(tail -c 2 Tandrel.log | od -An -tx1 | tr -d ' \n') == 0d0a ]] || fail "the log does not end in a whole record"
+"$wine_run" wineboot --end-session >/dev/null 2>&1 || fail "the session end was refused with no run"
+wait_for "Tandrel to end with the session" closed
+[[ "$(tail -n 1 Tandrel.log)" == *"] ==== Tandrel closed ===="$'\r' ]] || fail "no closed record at the session end"
+[[ -e Tandrel.lock ]] && fail "the lock outlived the session end"
+echo "PASS: a session end refused during a reset, Tandrel open after it; with no run, Tandrel closed at once"
+
+# 4. At 192 DPI.
 on_screen() { # on_screen WHERE: the window's frame lies within the work area
     local _w l t r b _a wl wt wr wb
     read -r _w l t r b _a wl wt wr wb < <("$wine_run" "$winprobe" rect "$title" | tr -d '\r')
