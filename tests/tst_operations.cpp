@@ -583,13 +583,16 @@ void TestOperations::longResult()
 void TestOperations::sessionEnd_data()
 {
     QTest::addColumn<bool>("duringReset");
-    QTest::newRow("during a factory default: refused, Tandrel stays") << true;
-    QTest::newRow("with no action: Tandrel closes") << false;
+    QTest::addColumn<bool>("endsAnyway"); // Windows ends the session all the same
+    QTest::newRow("during a factory default: refused, Tandrel stays") << true << false;
+    QTest::newRow("during a factory default, ended anyway: recorded") << true << true;
+    QTest::newRow("with no action: Tandrel closes") << false << false;
 }
 
 void TestOperations::sessionEnd()
 {
     QFETCH(bool, duringReset);
+    QFETCH(bool, endsAnyway);
     dir->setFault("apfw_factory_reset", {{"delayMs", 1000}});
     QPushButton *button = probe->button("buttonFactoryDefault");
     ModalAnswerer answerer;
@@ -602,13 +605,19 @@ void TestOperations::sessionEnd()
     if (duringReset) {
         QTimer::singleShot(300, window.get(), [&] {
             allowed = window->allowSessionEnd();
-            caption = button->text();
+            if (endsAnyway)
+                QVERIFY(!window->recordEnd());
         });
         button->click();
         QVERIFY(!allowed);
         QCOMPARE(caption, "&Factory Default"); // at its box: no "closing when done"
         QVERIFY(window->isVisible());
         QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
+        const QString ending =
+            "The session is ending in the middle of a run: pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1;
+        QCOMPARE(dir->log().count(ending), int(endsAnyway));
+        window.reset();
+        QCOMPARE(dir->log().last() == "==== Tandrel closed ====", !endsAnyway);
     } else {
         QVERIFY(window->allowSessionEnd());
         QVERIFY(!window->isVisible());
