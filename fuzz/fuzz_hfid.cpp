@@ -1,6 +1,5 @@
 // Arbitrary HFIDs through the cutting of model name, firmware version, date and prefix.
-#include "operations/commands.h"
-#include "tool/discovery.h"
+#include "tool/hfid.h"
 #include "tool/selection.h"
 
 #include <cstdlib>

@@ -1,6 +1,5 @@
 #include "commands.h"
 
-#include "tool/discovery.h"
 
 QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
                           const QString &deviceAddress)
@@ -36,44 +35,6 @@ bool upgradeSucceeded(const QString &output)
 bool simpleConnectStarted(const QString &output)
 {
     return output.contains(QLatin1String("[apcm_uke_cmd] action SUCCESS."));
-}
-
-QString extractHfidPrefix(const QString &hfid)
-{
-    const QString head = hfidBeforeFirmware(hfid);
-    const int beforeModel = head.lastIndexOf(QLatin1Char('_'));
-    return beforeModel < 0 ? QString() : head.left(beforeModel);
-}
-
-QString reportedHfid(const QString &output)
-{
-    const QString marker = QStringLiteral("hfid: ");
-    const int at = output.indexOf(marker);
-    return at < 0 ? QString() : output.mid(at + marker.size()).trimmed();
-}
-
-QString keptUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid)
-{
-    return hfidPrefix.isEmpty() ? manufacturerHfid : hfidPrefix + QLatin1Char('_') + manufacturerHfid;
-}
-
-FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid)
-{
-    const QString whole = keptUserHfid(hfidPrefix, manufacturerHfid);
-    if (hfidPrefix.isEmpty() || whole.toUtf8().size() <= maxHfidBytes)
-        return {whole, false};
-    // Room for the prefix once the manufacturer HFID and its "_" are in.
-    int room = maxHfidBytes - manufacturerHfid.toUtf8().size() - 1;
-    int end = 0;
-    while (end < hfidPrefix.size() && room > 0) {
-        const int length = hfidPrefix.at(end).isHighSurrogate() && end + 1 < hfidPrefix.size() ? 2 : 1;
-        const int bytes = hfidPrefix.mid(end, length).toUtf8().size();
-        if (bytes > room)
-            break;
-        room -= bytes;
-        end += length;
-    }
-    return {keptUserHfid(hfidPrefix.left(end), manufacturerHfid), true};
 }
 
 bool toolRunFailed(const RunStatus &status, const QString &output)
@@ -137,12 +98,10 @@ QString resultWindowText(const QString &text, int maxChars)
 {
     if (text.size() <= maxChars)
         return text;
-    QString shown = text.left(maxChars);
+    QString shown = leftWholeCharacters(text, maxChars);
     const int lineEnd = shown.lastIndexOf(QLatin1Char('\n'));
     if (lineEnd >= maxChars / 2)
         shown.truncate(lineEnd + 1);
-    else if (shown.at(shown.size() - 1).isHighSurrogate())
-        shown.chop(1);
     if (!shown.endsWith(QLatin1Char('\n')))
         shown += QLatin1Char('\n');
     return shown + QStringLiteral("[The output goes on. The whole of it is in Tandrel.log.]");

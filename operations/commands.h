@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tool/hfid.h"
 #include "tool/toolrun.h"
 
 #include <QString>
@@ -21,28 +22,6 @@ QString deviceInfoText(const QString &output);
 bool factoryDefaultSucceeded(const QString &output);
 bool upgradeSucceeded(const QString &output);
 bool simpleConnectStarted(const QString &output);
-
-// The leading part of an HFID, in front of the model name; empty when there is none.
-QString extractHfidPrefix(const QString &hfid);
-
-// The HFID that a get_hfid output reports: from the first "hfid: " to the end, trimmed.
-// Empty when the output has no such marker or nothing after it.
-QString reportedHfid(const QString &output);
-
-// The user HFID that keeps the configured prefix in front of a new manufacturer HFID.
-QString keptUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid);
-
-// The most bytes (UTF-8) that an adapter takes for an HFID.
-constexpr int maxHfidBytes = 64;
-
-// The kept user HFID, its prefix shortened (never the manufacturer HFID, never inside a
-// character) so that the whole fits in an adapter.
-struct FittedHfid
-{
-    QString hfid;
-    bool shortened = false;
-};
-FittedHfid fittedUserHfid(const QString &hfidPrefix, const QString &manufacturerHfid);
 
 // Whether a run that changes the adapter (set_hfid, apcm_sta_restart) failed: it did not
 // start, crashed, ran past its limit, ended with an exit code other than 0, or printed "Error".

@@ -1,5 +1,7 @@
 #include "discovery.h"
 
+#include "hfid.h"
+
 namespace {
 
 const QString tag = QStringLiteral("[discover_list]");
@@ -75,23 +77,6 @@ DiscoveryResult parseDiscoveryOutput(const QString &output)
             break;
     }
     return result;
-}
-
-QString hfidBeforeDate(const QString &hfid)
-{
-    return hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
-}
-
-QString hfidBeforeFirmware(const QString &hfid)
-{
-    const QString beforeDate = hfidBeforeDate(hfid);
-    return beforeDate.left(beforeDate.lastIndexOf(QLatin1String("_FW")));
-}
-
-QString modelName(const QString &hfid)
-{
-    const QString name = hfidBeforeFirmware(hfid);
-    return name.mid(name.lastIndexOf(QLatin1Char('_')) + 1);
 }
 
 QString deviceRow(const DeviceRecord &record)

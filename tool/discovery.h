@@ -22,16 +22,5 @@ struct DiscoveryResult
 // the last " interface ", and HFID from the first "hfid: " after that to the end.
 DiscoveryResult parseDiscoveryOutput(const QString &output);
 
-// An HFID reads "[PREFIX_]MODEL_FWVERSION_FWDate_DATE". The cuts below take the first match
-// from the end and keep everything when a marker is missing.
-
-// The HFID before its last "_FWDate".
-QString hfidBeforeDate(const QString &hfid);
-// That part before its last "_FW": the prefix, if any, and the model.
-QString hfidBeforeFirmware(const QString &hfid);
-
-// The model name in an HFID: after the last "_" in front of the firmware fields.
-QString modelName(const QString &hfid);
-
 // The row that the device list shows for a record.
 QString deviceRow(const DeviceRecord &record);

@@ -1,13 +1,12 @@
 #include "rowdelegate.h"
 
+#include "hfid.h"
+
 QString shortenedText(const QString &text, int maxChars)
 {
     if (text.size() <= maxChars)
         return text;
-    QString shown = text.left(maxChars);
-    if (shown.at(shown.size() - 1).isHighSurrogate())
-        shown.chop(1);
-    return shown + QChar(0x2026);
+    return leftWholeCharacters(text, maxChars) + QChar(0x2026);
 }
 
 QString DeviceRowDelegate::displayText(const QVariant &value, const QLocale &locale) const

@@ -1,21 +1,7 @@
 #include "selection.h"
 
-#include "discovery.h"
+#include "hfid.h"
 #include "rowdelegate.h"
-
-QString firmwareDate(const QString &hfid)
-{
-    // The marker, then one separator character, then an 11-character date.
-    return hfid.mid(hfid.lastIndexOf(QLatin1String("_FWDate")) + 8).left(11);
-}
-
-QString firmwareVersion(const QString &hfid)
-{
-    QString version = hfidBeforeDate(hfid);
-    version = version.mid(version.lastIndexOf(QLatin1String("_FW")) + 3);
-    const int build = version.indexOf(QLatin1Char('b'), 0, Qt::CaseInsensitive);
-    return build < 0 ? version : version.left(build);
-}
 
 QString rowAddress(const QString &rowText)
 {
