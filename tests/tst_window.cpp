@@ -103,6 +103,9 @@ void TestWindow::form()
     if (auto *label = qobject_cast<QLabel *>(widget))
         QCOMPARE(label->text(), text);
 
+    // The form's title and the build's version, which the Windows details and the start-up
+    // picture show, are one.
+    QCOMPARE(window.windowTitle(), "Tandrel " TANDREL_VERSION_TEXT);
     QCOMPARE(window.windowTitle(), "Tandrel 1.01b01");
     QCOMPARE(window.windowModality(), Qt::ApplicationModal);
     QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(80, 80)});
