@@ -1,5 +1,6 @@
 #include "widget.h"
 
+#include "banner.h"
 #include "tool/selection.h"
 #include "ui_widget.h"
 

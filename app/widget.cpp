@@ -3,8 +3,8 @@
 #include "devicelistview.h"
 #include "eventlog.h"
 #include "mnemonicclick.h"
+#include "rowdelegate.h"
 #include "screen.h"
-#include "tool/rowdelegate.h"
 #include "tool/selection.h"
 #include "ui_widget.h"
 

@@ -1,6 +1,6 @@
 // Arbitrary HFIDs through the cutting of model name, firmware version, date and prefix.
+#include "app/banner.h"
 #include "tool/hfid.h"
-#include "tool/selection.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,8 @@
 #include "app/screen.h"
 #include "operations/commands.h"
 #include "tool/discovery.h"
-#include "tool/rowdelegate.h"
+#include "app/banner.h"
+#include "app/rowdelegate.h"
 #include "tool/selection.h"
 #include "tool/toolrun.h"
 

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include "tool/rowdelegate.h"
+#include "app/rowdelegate.h"
 #include <QListView>
 #include <QMessageBox>
 #include <QtTest>

@@ -8,6 +8,3 @@ QString rowAddress(const QString &rowText);
 
 // The last of the rows whose address part is the address, or -1.
 int lastRowOf(const QStringList &rows, const QString &address);
-
-// The banner with its three placeholders filled.
-QString fillBanner(const QString &bannerTemplate, const QString &hfid);

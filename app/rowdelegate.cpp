@@ -1,6 +1,6 @@
 #include "rowdelegate.h"
 
-#include "hfid.h"
+#include "tool/hfid.h"
 
 QString shortenedText(const QString &text, int maxChars)
 {
