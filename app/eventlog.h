@@ -43,8 +43,7 @@ public:
 
     // True once when a write has failed, and again only after the file took a record since.
     bool takeWriteFailure();
-    int heldRecords() const { return held.size(); }
-    qint64 heldBytes() const { return heldSize; }
+    bool writeFailureToTell() const { return failureToTell; }
 
 private:
     bool writeWhole(const QByteArray &record);

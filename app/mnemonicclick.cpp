@@ -1,16 +1,14 @@
 #include "mnemonicclick.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QShortcutEvent>
-#include <QWidget>
 
-MnemonicClick::MnemonicClick(QWidget &window)
-    : QObject(&window)
+MnemonicClick::MnemonicClick(QObject *parent)
+    : QObject(parent)
 {
-    const auto buttons = window.findChildren<QAbstractButton *>();
-    for (QAbstractButton *button : buttons)
-        button->installEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool MnemonicClick::eventFilter(QObject *watched, QEvent *event)

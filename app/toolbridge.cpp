@@ -9,8 +9,9 @@ QString Widget::runTool(ToolProcess &process, const ToolRun &run, RunStatus *sta
 {
     const CurrentAction::Scope scope(action);
     process.setArguments(run.arguments);
+    const QString command = shownCommand(process.arguments(), run.secret);
     appendLog(emittingRecord(process.arguments(), run.secret));
-    runningCommands.append(shownCommand(process.arguments(), run.secret));
+    runningCommands.append(command);
     if (run.busyButton)
         action.enterBusy(run.busyButton);
 
@@ -34,7 +35,7 @@ QString Widget::runTool(ToolProcess &process, const ToolRun &run, RunStatus *sta
     // A run that outlived its limit ends here, once its records are written: left running,
     // it would refuse the next start on this process and outlive the action.
     endTool(process);
-    runningCommands.removeOne(shownCommand(process.arguments(), run.secret));
+    runningCommands.removeOne(command);
 
     if (run.busyButton && run.leaveBusy)
         action.leaveBusy(run.busyButton);

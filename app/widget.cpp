@@ -47,7 +47,7 @@ Widget::Widget(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(0);
     ui->listDevice->setModel(&deviceModel);
     ui->listDevice->setItemDelegate(new DeviceRowDelegate(ui->listDevice));
-    new MnemonicClick(*this);
+    new MnemonicClick(this);
     // The keys select a row as a click does; Return goes on as a double click does.
     connect(ui->listDevice, &DeviceListView::rowChosenByKey, this, &Widget::on_listDevice_clicked);
     connect(ui->listDevice, &DeviceListView::rowActivatedByKey, this, [this](const QModelIndex &index) {
@@ -77,19 +77,15 @@ Widget::~Widget()
 void Widget::appendLog(const QString &message)
 {
     logFile.append(message);
-    if (logFile.takeWriteFailure()) {
-        logFailureToTell = true;
-        // Never in the middle of a tool run: at the end of the action.
-        if (!action.inProgress())
-            QTimer::singleShot(0, this, &Widget::tellLogFailure);
-    }
+    // Never in the middle of a tool run: at the end of the action, or once the loop turns.
+    if (logFile.writeFailureToTell() && !action.inProgress())
+        QTimer::singleShot(0, this, &Widget::tellLogFailure);
 }
 
 void Widget::tellLogFailure()
 {
-    if (!logFailureToTell || action.inProgress() || endRecorded)
+    if (action.inProgress() || endRecorded || !logFile.takeWriteFailure())
         return;
-    logFailureToTell = false;
     QMessageBox::warning(this, windowTitle(), logWriteFailedText(logFile.path(), logFile.errorString()),
                          QMessageBox::Ok, QMessageBox::NoButton);
 }

@@ -88,7 +88,6 @@ private:
     QStringListModel deviceModel;
     ToolLimits toolLimits;
     CurrentAction action{*this};
-    bool logFailureToTell = false;
     bool endRecorded = false;
     QStringList runningCommands; // the tool's command lines under way, as the log shows them
 
