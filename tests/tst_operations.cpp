@@ -45,8 +45,6 @@ private slots:
     void closeWaitsForAction_data();
     void closeWaitsForAction();
     void longResult();
-    void sessionEnd_data();
-    void sessionEnd();
 
 private:
     QStringList logSince(int before) const { return dir->log().mid(before); }
@@ -528,11 +526,19 @@ void TestOperations::closeWaitsForAction_data()
     QTest::addColumn<bool>("upgrade");
     QTest::addColumn<QStringList>("subcommands");
     QTest::addColumn<QString>("captionAtBox");
-    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default";
+    // What comes while the first run goes on: the user's close, the system's request to end the
+    // session, or that request and then the session's end all the same (Windows ends Tandrel).
+    QTest::addColumn<QString>("request");
+    const QStringList keep{"upgrade_ggl", "get_hfid", "set_hfid", "apcm_sta_restart"};
+    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default" << "close";
     // The rescan at the end is left out: the window closes instead.
     QTest::newRow("firmware upgrade, keeping the name")
-        << true << QStringList{"upgrade_ggl", "get_hfid", "set_hfid", "apcm_sta_restart"}
-        << "Running..., closing when done";
+        << true << keep << "Running..., closing when done" << "close";
+    // Refused, and not taken for a close: the rescan runs, and Tandrel stays.
+    QTest::newRow("firmware upgrade, a session end refused")
+        << true << QStringList(keep + QStringList{"discover_list"}) << "Running..." << "session end";
+    QTest::newRow("factory default, the session ended all the same")
+        << false << QStringList{"apfw_factory_reset"} << "&Factory Default" << "session ended";
 }
 
 void TestOperations::closeWaitsForAction()
@@ -540,6 +546,7 @@ void TestOperations::closeWaitsForAction()
     QFETCH(bool, upgrade);
     QFETCH(QStringList, subcommands);
     QFETCH(QString, captionAtBox);
+    QFETCH(QString, request);
     dir->setFault(subcommands.first(), {{"delayMs", 1500}});
     ModalAnswerer answerer;
     if (upgrade) {
@@ -552,8 +559,16 @@ void TestOperations::closeWaitsForAction()
         caption = button->text();
         box->accept();
     });
-    // Asked to close while the first run goes on.
-    QTimer::singleShot(500, window.get(), [this] { window->close(); });
+    bool refused = false, endedCleanly = true;
+    QTimer::singleShot(500, window.get(), [&] {
+        if (request == "close") {
+            window->close();
+            return;
+        }
+        refused = !window->allowSessionEnd();
+        if (request == "session ended")
+            endedCleanly = window->recordEnd();
+    });
     button->click();
 
     QCOMPARE(answerer.texts().last(), "==== SUCCESS ====");
@@ -563,7 +578,19 @@ void TestOperations::closeWaitsForAction()
     for (const QStringList &call : dir->calls())
         made << call.at(1);
     QCOMPARE(made, subcommands);
-    QVERIFY(!window->isVisible()); // closed once the action was done
+    QCOMPARE(window->isVisible(), request != "close"); // closed once the action was done
+    QCOMPARE(refused, request != "close");
+    const QString ending =
+        "The session is ending in the middle of a run: pwlctl.exe " + interfaceA() + " " + subcommands.first();
+    QCOMPARE(dir->log().filter(ending).size(), int(request == "session ended"));
+    QCOMPARE(endedCleanly, request != "session ended");
+    // With no action in progress, a session end closes Tandrel at once.
+    if (request == "session end") {
+        QVERIFY(window->allowSessionEnd());
+        QVERIFY(!window->isVisible());
+    }
+    window.reset();
+    QCOMPARE(dir->log().last() == "==== Tandrel closed ====", request != "session ended");
 }
 
 void TestOperations::longResult()
@@ -578,52 +605,6 @@ void TestOperations::longResult()
     QVERIFY(dir->logBytes().count("\nx\n") > 140000);
     results().last()->findChild<QPushButton *>("buttonOK")->click();
     QVERIFY(!results().last()->isVisible());
-}
-
-void TestOperations::sessionEnd_data()
-{
-    QTest::addColumn<bool>("duringReset");
-    QTest::addColumn<bool>("endsAnyway"); // Windows ends the session all the same
-    QTest::newRow("during a factory default: refused, Tandrel stays") << true << false;
-    QTest::newRow("during a factory default, ended anyway: recorded") << true << true;
-    QTest::newRow("with no action: Tandrel closes") << false << false;
-}
-
-void TestOperations::sessionEnd()
-{
-    QFETCH(bool, duringReset);
-    QFETCH(bool, endsAnyway);
-    dir->setFault("apfw_factory_reset", {{"delayMs", 1000}});
-    QPushButton *button = probe->button("buttonFactoryDefault");
-    ModalAnswerer answerer;
-    QString caption;
-    bool allowed = true;
-    answerer.queue([&](QDialog *box) {
-        caption = button->text();
-        box->accept();
-    });
-    if (duringReset) {
-        QTimer::singleShot(300, window.get(), [&] {
-            allowed = window->allowSessionEnd();
-            if (endsAnyway)
-                QVERIFY(!window->recordEnd());
-        });
-        button->click();
-        QVERIFY(!allowed);
-        QCOMPARE(caption, "&Factory Default"); // at its box: no "closing when done"
-        QVERIFY(window->isVisible());
-        QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
-        const QString ending =
-            "The session is ending in the middle of a run: pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1;
-        QCOMPARE(dir->log().count(ending), int(endsAnyway));
-        window.reset();
-        QCOMPARE(dir->log().last() == "==== Tandrel closed ====", !endsAnyway);
-    } else {
-        QVERIFY(window->allowSessionEnd());
-        QVERIFY(!window->isVisible());
-        window.reset();
-        QCOMPARE(dir->log().last(), "==== Tandrel closed ====");
-    }
 }
 
 QTEST_MAIN(TestOperations)

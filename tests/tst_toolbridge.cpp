@@ -3,6 +3,7 @@
 #include "tooldir.h"
 #include "widgetprobe.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include "app/rowdelegate.h"
@@ -189,6 +190,9 @@ void TestToolBridge::windowLivesDuringRun()
     connect(&timer, &QTimer::timeout, [&] {
         ++ticks;
         captions.append(button->text());
+        // What a screen reader says of the button follows its caption.
+        if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) != QString(button->text()).remove('&'))
+            captions.append("name differs");
         runsDuring = qMax(runsDuring, toolRunsUnderWay());
         if (ticks == 5)
             QTest::mouseClick(probe->button("buttonScan"), Qt::LeftButton);
@@ -200,6 +204,7 @@ void TestToolBridge::windowLivesDuringRun()
     QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
     QCOMPARE(captions.first(), "Running...");
     QVERIFY(captions.contains("Running... 0:02"));
+    QVERIFY(!captions.contains("name differs"));
     QCOMPARE(button->text(), "&Factory Default");
     QCOMPARE(runsDuring, 1);
     QCOMPARE(toolRunsUnderWay(), 0);
