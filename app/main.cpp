@@ -55,6 +55,10 @@ int main(int argc, char *argv[])
         if (widget.recordEnd())
             folderLock.release();
     });
+    // The first scan, before the window appears: the picture says meanwhile that Tandrel is at
+    // work, and the scan's boxes come above it.
+    widget.session().setLocalAddresses(localHardwareAddresses());
+    widget.scanDevices();
     widget.show();
     keepOnScreen(widget);
     folderLock.raiseOnKnock(widget);

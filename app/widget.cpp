@@ -1,31 +1,19 @@
 #include "widget.h"
 
+#include "banner.h"
 #include "devicelistview.h"
-#include "eventlog.h"
 #include "mnemonicclick.h"
+#include "operations/dialogdeviceinfo.h"
 #include "rowdelegate.h"
 #include "screen.h"
+#include "tool/discovery.h"
 #include "tool/selection.h"
 #include "ui_widget.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QMessageBox>
-#include <QNetworkInterface>
 #include <QTimer>
-
-static QList<QString> localHardwareAddresses()
-{
-    QList<QString> addresses;
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &networkInterface : interfaces) {
-        const QString address = networkInterface.hardwareAddress();
-        // Six colon-separated pairs; the tool takes nothing else.
-        if (address.length() == 17)
-            addresses.append(address);
-    }
-    return addresses;
-}
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent)
@@ -56,37 +44,52 @@ Widget::Widget(QWidget *parent)
     });
 
     action.setWhenDone([this] { tellLogFailure(); });
-    if (!logFile.open(QStringLiteral("Tandrel.log"), QStringLiteral("Tandrel.previous.log")))
-        QMessageBox::warning(this, windowTitle(), logOpenFailedText(logFile.path(), logFile.errorString()),
+    EventLog &log = deviceSession.log();
+    if (!deviceSession.startLog(QStringLiteral("Tandrel.log"), QStringLiteral("Tandrel.previous.log")))
+        QMessageBox::warning(this, windowTitle(), logOpenFailedText(log.path(), log.errorString()),
                              QMessageBox::Ok, QMessageBox::NoButton);
-    appendLog(QStringLiteral("==== Tandrel started ===="));
-    if (!logFile.previousNotKept().isEmpty())
-        appendLog(logFile.previousNotKept());
-
-    localAddresses = localHardwareAddresses();
-    scanDevices();
 }
 
 Widget::~Widget()
 {
     recordEnd();
-    logFile.close();
+    deviceSession.log().close();
     delete ui;
 }
 
-void Widget::appendLog(const QString &message)
+void Widget::wait(QProcess *process, const QDeadlineTimer &deadline)
 {
-    logFile.append(message);
+    action.wait(process, deadline);
+}
+
+void Widget::breathe()
+{
+    action.breathe();
+}
+
+void Widget::batchRunEnded(const RunStatus &status)
+{
+    if (status.error == QProcess::FailedToStart)
+        QMessageBox::critical(this, windowTitle(), QStringLiteral("Failed to emit pwlctl.exe!"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
+    else if (status.error == QProcess::Crashed)
+        QMessageBox::critical(this, windowTitle(), QStringLiteral("pwlctl.exe crashed!"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
+}
+
+void Widget::logWriteFailed()
+{
     // Never in the middle of a tool run: at the end of the action, or once the loop turns.
-    if (logFile.writeFailureToTell() && !action.inProgress())
+    if (!action.inProgress())
         QTimer::singleShot(0, this, &Widget::tellLogFailure);
 }
 
 void Widget::tellLogFailure()
 {
-    if (action.inProgress() || endRecorded || !logFile.takeWriteFailure())
+    EventLog &log = deviceSession.log();
+    if (action.inProgress() || deviceSession.endRecorded() || !log.takeWriteFailure())
         return;
-    QMessageBox::warning(this, windowTitle(), logWriteFailedText(logFile.path(), logFile.errorString()),
+    QMessageBox::warning(this, windowTitle(), logWriteFailedText(log.path(), log.errorString()),
                          QMessageBox::Ok, QMessageBox::NoButton);
 }
 
@@ -101,18 +104,42 @@ bool Widget::allowSessionEnd()
 
 bool Widget::recordEnd()
 {
-    if (endRecorded)
-        return !action.inProgress();
-    endRecorded = true;
-    // The session ends with the tool at work: Windows ends Tandrel once this returns.
-    if (!runningCommands.isEmpty())
-        appendLog(QStringLiteral("The session is ending in the middle of a run: ") +
-                  runningCommands.join(QStringLiteral("; ")));
-    else if (action.inProgress())
-        appendLog(QStringLiteral("The session is ending in the middle of an action."));
-    else
-        appendLog(QStringLiteral("==== Tandrel closed ===="));
+    deviceSession.recordEnd(action.inProgress());
     return !action.inProgress();
+}
+
+void Widget::on_buttonScan_clicked()
+{
+    scanDevices();
+}
+
+void Widget::scanDevices()
+{
+    const CurrentAction::Scope scope(action);
+    ui->listDevice->setEnabled(false);
+    ui->buttonConfigure->setEnabled(false);
+    deviceModel.setStringList({});
+    action.enterBusy(ui->buttonScan);
+
+    deviceSession.scanDevices();
+
+    action.leaveBusy(ui->buttonScan);
+    ui->listDevice->setEnabled(true);
+    QStringList rows;
+    for (const DeviceRecord &device : deviceSession.devices())
+        rows.append(deviceRow(device));
+    deviceModel.setStringList(rows);
+    action.setFocusAfter(ui->listDevice);
+    focusDeviceList();
+}
+
+void Widget::on_listDevice_clicked(const QModelIndex &index)
+{
+    deviceSession.selectRow(index.data(Qt::DisplayRole).toString());
+    const DeviceRecord selected = deviceSession.selectedDevice();
+    if (!selected.address.isEmpty())
+        ui->buttonConfigure->setEnabled(true);
+    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, selected.hfid));
 }
 
 void Widget::on_buttonConfigure_clicked()
@@ -133,10 +160,20 @@ void Widget::focusDeviceList()
 {
     QItemSelectionModel *selection = ui->listDevice->selectionModel();
     QModelIndex row = selection->selectedIndexes().value(0);
-    if (!row.isValid() && !selectedDevice.address.isEmpty())
-        row = deviceModel.index(lastRowOf(deviceModel.stringList(), selectedDevice.address));
+    const QString selected = deviceSession.selectedDevice().address;
+    if (!row.isValid() && !selected.isEmpty())
+        row = deviceModel.index(lastRowOf(deviceModel.stringList(), selected));
     // Current, not selected: after a scan the user chooses the adapter again.
     if (row.isValid())
         selection->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
     ui->listDevice->setFocus(Qt::OtherFocusReason);
+}
+
+void Widget::showResult(const QString &text, bool fitToText)
+{
+    auto *window = new DialogDeviceInfo(this);
+    window->setText(text);
+    if (fitToText)
+        window->adjustSize();
+    window->show();
 }

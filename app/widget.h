@@ -1,13 +1,9 @@
 #pragma once
 
 #include "currentaction.h"
-#include "eventlog.h"
-#include "tool/devicerecord.h"
-#include "tool/toolrun.h"
+#include "tool/devicesession.h"
 
-#include <QList>
 #include <QStack>
-#include <QString>
 #include <QStringListModel>
 #include <QWidget>
 
@@ -18,9 +14,10 @@ class Widget;
 class QModelIndex;
 class QPushButton;
 
-// The main window: the device list page, the configuration page of the selected
-// adapter, and everything that runs the device tool for them.
-class Widget : public QWidget
+// The main window: the device list page and the configuration page of the selected adapter,
+// above the session that runs the device tool for them. It opens the event log; the first
+// scan is its owner's to start.
+class Widget : public QWidget, private DeviceSession::Host
 {
     Q_OBJECT
 
@@ -28,8 +25,10 @@ public:
     explicit Widget(QWidget *parent = nullptr);
     ~Widget() override;
 
-    // Writes one time-stamped record to the event log; does nothing when it is not open.
-    void appendLog(const QString &message);
+    DeviceSession &session() { return deviceSession; }
+
+    // Scans for adapters, as the Scan button does.
+    void scanDevices();
 
     // The system asks to end the session (shut down, restart, sign out). In the middle of an
     // action Tandrel refuses, and stays as it is if the session goes on; otherwise the window
@@ -52,44 +51,29 @@ private slots:
     void on_buttonRestart_clicked();
 
 private:
+    // What the session asks of the window.
+    void wait(QProcess *process, const QDeadlineTimer &deadline) override;
+    void breathe() override;
+    void batchRunEnded(const RunStatus &status) override;
+    void logWriteFailed() override;
+
     // The warning that records could not be written, once the action in progress is done.
     void tellLogFailure();
 
     // Puts the focus on the device list, on the selected adapter's row when there is one.
     void focusDeviceList();
 
-    // Running the tool (toolbridge.cpp): one run, with its status when asked for, or a batch.
-    QString runTool(ToolProcess &process, const ToolRun &run, RunStatus *status = nullptr);
-    QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);
-
-    // Discovery (scan.cpp).
-    void scanDevices();
-
     // Device operations (operations/).
     void runFactoryDefault();
     void restoreConfiguration(ToolProcess &process, const QString &hfidPrefix);
-    // Asks the adapter for its HFID, at the pace of askAgainMs, until it reports one or the
-    // deadline passes; the last answer. An adapter that was just told to restart is given a
-    // pause first: it may still answer before it goes away.
-    QString askUntilBack(ToolProcess &process, const QDeadlineTimer &backBy, bool pauseFirst);
+    // A result window with the text, or its beginning when it is long.
     void showResult(const QString &text, bool fitToText = false);
-    // A run of the tool for the selected adapter, through the scan interface.
-    ToolRun deviceRun(const QStringList &subcommand, int timeLimitMs) const;
 
     Ui::Widget *ui;
+    DeviceSession deviceSession{this};
     QStack<QWidget *> pageHistory;
-    EventLog logFile;
-    QString interfaceAddress;
-    DeviceRecord selectedDevice;
     QString bannerTemplate;
     QString firmwarePath;
-    DeviceList deviceList;
-    QList<QString> localAddresses;
     QStringListModel deviceModel;
-    ToolLimits toolLimits;
     CurrentAction action{*this};
-    bool endRecorded = false;
-    QStringList runningCommands; // the tool's command lines under way, as the log shows them
-
-    friend class WidgetProbe; // the tests' view of the window's state
 };

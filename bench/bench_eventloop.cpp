@@ -3,7 +3,7 @@
 // 16 MiB (the output cap) as fast as it can, the writing of its records included. Medians of
 // five runs each.
 #include "tooldir.h"
-#include "widgetprobe.h"
+#include "app/widget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,7 +24,7 @@ struct Holds
 };
 
 // The longest gap between two ticks, less the tick, during one run of apsta_info.
-Holds longestHolds(WidgetProbe &probe)
+Holds longestHolds(DeviceSession &session)
 {
     QElapsedTimer clock;
     qint64 last = 0;
@@ -43,7 +43,7 @@ Holds longestHolds(WidgetProbe &probe)
     ToolRun run;
     run.arguments = QStringList{interfaceA(), "apsta_info", "-m", "02:1A:7E:00:00:11"};
     run.timeLimitMs = 60000;
-    probe.runTool(process, run);
+    session.runTool(process, run);
     const qint64 duringWait = longest;
     // The records written after the wait hold the loop too: one more tick counts them.
     QEventLoop settle;
@@ -54,13 +54,13 @@ Holds longestHolds(WidgetProbe &probe)
     return {late(duringWait), late(longest)};
 }
 
-Holds medianHolds(ToolDir &dir, WidgetProbe &probe, const QJsonObject &fault, int runs)
+Holds medianHolds(ToolDir &dir, DeviceSession &session, const QJsonObject &fault, int runs)
 {
     dir.setFault(QStringLiteral("apsta_info"), fault);
     QList<double> waits;
     QList<double> records;
     for (int i = 0; i < runs; ++i) {
-        const Holds holds = longestHolds(probe);
+        const Holds holds = longestHolds(session);
         waits.append(holds.waitMs);
         records.append(holds.recordsMs);
     }
@@ -82,11 +82,10 @@ int main(int argc, char *argv[])
                                QStringLiteral("PL500_FW1.02b05_FWDate_Jan 15 2014"))});
     Widget window;
     window.show();
-    WidgetProbe probe(window);
 
-    const Holds quiet = medianHolds(dir, probe, {{QStringLiteral("delayMs"), 10000}}, 5);
+    const Holds quiet = medianHolds(dir, window.session(), {{QStringLiteral("delayMs"), 10000}}, 5);
     const Holds flood =
-        medianHolds(dir, probe,
+        medianHolds(dir, window.session(),
                     {{QStringLiteral("floodText"), QStringLiteral("[apsta_info] line of output\n")},
                      {QStringLiteral("floodBytes"), double(16 * 1024 * 1024)}},
                     5);

@@ -2,7 +2,7 @@
 // every discovery takes one second: the runs start together, so four should cost about
 // as much as one. Medians of five scans each, then their ratio.
 #include "tooldir.h"
-#include "widgetprobe.h"
+#include "app/widget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,14 +12,14 @@
 
 namespace {
 
-double medianScanMs(WidgetProbe &probe, const QList<QString> &interfaces, int scans)
+double medianScanMs(Widget &window, const QList<QString> &interfaces, int scans)
 {
-    probe.setLocalAddresses(interfaces);
+    window.session().setLocalAddresses(interfaces);
     QList<qint64> times;
     for (int i = 0; i < scans; ++i) {
         QElapsedTimer timer;
         timer.start();
-        probe.scan();
+        window.scanDevices();
         times.append(timer.elapsed());
     }
     std::sort(times.begin(), times.end());
@@ -43,13 +43,12 @@ int main(int argc, char *argv[])
                                    QStringLiteral("PL500_FW1.02b05_FWDate_Jan 15 2014")));
     dir.writeState(adapters);
     Widget window;
-    WidgetProbe probe(window);
     dir.setFault(QStringLiteral("discover_list"), {{QStringLiteral("delayMs"), 1000}});
 
-    const double one = medianScanMs(probe, interfaces.mid(0, 1), 5);
-    const double four = medianScanMs(probe, interfaces, 5);
+    const double one = medianScanMs(window, interfaces.mid(0, 1), 5);
+    const double four = medianScanMs(window, interfaces, 5);
     std::printf("scan, each discovery taking 1 s (medians of 5):\n"
                 "  1 interface   %6.0f ms\n  4 interfaces  %6.0f ms\n  ratio         %6.3f\n",
                 one, four, four / one);
-    return probe.rows().size() == 4 ? 0 : 1;
+    return window.session().devices().size() == 4 ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 // Arbitrary tool output into the discovery reader, checked against QRegExp's reading.
 #include "tool/discovery.h"
-#include "tool/discoveryreference.h"
+#include "discoveryreference.h"
 #include "tool/toolrun.h"
 
 #include <cstdio>

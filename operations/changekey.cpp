@@ -1,5 +1,4 @@
 #include "app/widget.h"
-#include "commands.h"
 #include "ui_widget.h"
 
 #include <QInputDialog>
@@ -13,12 +12,13 @@ void Widget::on_buttonChangeKey_clicked()
         return;
     const CurrentAction::Scope scope(action);
 
-    ToolRun run =
-        deviceRun({QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
-                  toolLimits.longMs);
+    ToolRun run = deviceSession.deviceRun(
+        {QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
+        deviceSession.limits().longMs);
     // The log is what users send to whoever helps them: the password stays out of it.
     run.secret = password;
-    run.busyButton = ui->buttonChangeKey;
-    const QString output = runTool(process, run);
+    action.enterBusy(ui->buttonChangeKey);
+    const QString output = deviceSession.runTool(process, run);
+    action.leaveBusy(ui->buttonChangeKey);
     showResult(output);
 }

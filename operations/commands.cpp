@@ -1,12 +1,5 @@
 #include "commands.h"
 
-
-QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
-                          const QString &deviceAddress)
-{
-    return QStringList{interfaceAddress} + subcommand + QStringList{QStringLiteral("-m"), deviceAddress};
-}
-
 QString errorText(const QString &output, bool lineFeed)
 {
     return QStringLiteral("==== ERROR ====") + (lineFeed ? QStringLiteral("\n") : QString()) + output;

@@ -8,10 +8,6 @@
 
 // The command lines of the device tool and the judging of what it prints.
 
-// interface, the subcommand with its operands, "-m", device.
-QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
-                          const QString &deviceAddress);
-
 // "==== ERROR ====" in front of a text, with or without a line feed after it.
 QString errorText(const QString &output, bool lineFeed);
 

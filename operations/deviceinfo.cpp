@@ -6,8 +6,9 @@ void Widget::on_buttonShowDeviceInfo_clicked()
 {
     const CurrentAction::Scope scope(action);
     ToolProcess process;
-    ToolRun run = deviceRun({QStringLiteral("apsta_info")}, toolLimits.quickMs);
-    run.busyButton = ui->buttonShowDeviceInfo;
-    const QString output = runTool(process, run);
+    action.enterBusy(ui->buttonShowDeviceInfo);
+    const QString output = deviceSession.runTool(
+        process, deviceSession.deviceRun({QStringLiteral("apsta_info")}, deviceSession.limits().quickMs));
+    action.leaveBusy(ui->buttonShowDeviceInfo);
     showResult(deviceInfoText(output), true);
 }

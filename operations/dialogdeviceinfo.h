@@ -15,8 +15,13 @@ public:
     explicit DialogDeviceInfo(QWidget *parent = nullptr);
     ~DialogDeviceInfo() override;
 
-    Ui::DialogDeviceInfo *ui;
+    // Shows the text, or its beginning when it is long, and gives it the focus: a keyboard or
+    // screen reader user reads it line by line.
+    void setText(const QString &text);
 
 private slots:
     void on_buttonOK_clicked();
+
+private:
+    Ui::DialogDeviceInfo *ui;
 };

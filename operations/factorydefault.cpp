@@ -13,9 +13,10 @@ void Widget::runFactoryDefault()
 {
     const CurrentAction::Scope scope(action);
     ToolProcess process;
-    ToolRun run = deviceRun({QStringLiteral("apfw_factory_reset")}, toolLimits.quickMs);
-    run.busyButton = ui->buttonFactoryDefault;
-    const QString output = runTool(process, run);
+    action.enterBusy(ui->buttonFactoryDefault);
+    const QString output = deviceSession.runTool(
+        process, deviceSession.deviceRun({QStringLiteral("apfw_factory_reset")}, deviceSession.limits().quickMs));
+    action.leaveBusy(ui->buttonFactoryDefault);
 
     if (factoryDefaultSucceeded(output))
         QMessageBox::information(this, windowTitle(), QStringLiteral("==== SUCCESS ===="), QMessageBox::Ok,

@@ -16,16 +16,15 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     const bool keep = QMessageBox::information(
                           this, windowTitle(), QStringLiteral("Keep current configuration?"),
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
-    const QString hfidPrefix = keep ? extractHfidPrefix(selectedDevice.hfid) : QString();
+    const QString hfidPrefix = keep ? extractHfidPrefix(deviceSession.selectedDevice().hfid) : QString();
 
     action.setSessionEndReason(QStringLiteral(
         "A firmware upgrade is in progress. Ending the session now can leave the adapter unusable."));
     const CurrentAction::Scope scope(action);
     // The button stays busy through the keep or the reset that follows the upgrade.
-    ToolRun run = deviceRun({QStringLiteral("upgrade_ggl"), path}, toolLimits.longMs);
-    run.busyButton = ui->buttonFirmwareUpgrade;
-    run.leaveBusy = false;
-    const QString output = runTool(process, run);
+    action.enterBusy(ui->buttonFirmwareUpgrade);
+    const QString output = deviceSession.runTool(
+        process, deviceSession.deviceRun({QStringLiteral("upgrade_ggl"), path}, deviceSession.limits().longMs));
 
     if (!upgradeSucceeded(output))
         showResult(errorText(output, true));
@@ -41,47 +40,33 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
         scanDevices();
 }
 
-QString Widget::askUntilBack(ToolProcess &process, const QDeadlineTimer &backBy, bool pauseFirst)
-{
-    const ToolRun read =
-        deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
-    QString output;
-    bool pause = pauseFirst;
-    do {
-        if (pause)
-            action.wait(nullptr, QDeadlineTimer(qMin<qint64>(toolLimits.askAgainMs, backBy.remainingTime())));
-        pause = true;
-        output = runTool(process, read);
-    } while (reportedHfid(output).isEmpty() && !backBy.hasExpired());
-    return output;
-}
-
 void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefix)
 {
+    const ToolLimits &limits = deviceSession.limits();
     // The adapter starts its new firmware now and answers again after a while: until it
     // reports its new HFID, it is asked again.
-    const QString output = askUntilBack(process, QDeadlineTimer(toolLimits.adapterBackMs), false);
+    const QString output = deviceSession.askUntilBack(process, QDeadlineTimer(limits.adapterBackMs), false);
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
-        showResult(nameNotRestoredText(hfidPrefix, toolLimits.adapterBackMs / 1000, output));
+        showResult(nameNotRestoredText(hfidPrefix, limits.adapterBackMs / 1000, output));
         return;
     }
 
     const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
     ToolRun write =
-        deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, toolLimits.longMs);
+        deviceSession.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, limits.longMs);
     write.record = RunRecord::StatusOnly;
     RunStatus written;
-    const QString writeOutput = runTool(process, write, &written);
+    const QString writeOutput = deviceSession.runTool(process, write, &written);
     if (toolRunFailed(written, writeOutput)) {
         showResult(nameNotWrittenText(name.hfid, writeOutput));
         return;
     }
 
-    ToolRun restart = deviceRun({QStringLiteral("apcm_sta_restart")}, toolLimits.longMs);
+    ToolRun restart = deviceSession.deviceRun({QStringLiteral("apcm_sta_restart")}, limits.longMs);
     restart.record = RunRecord::EmittingOnly;
-    runTool(process, restart);
+    deviceSession.runTool(process, restart);
 
     QMessageBox::information(this, windowTitle(), keptNameSuccessText(name), QMessageBox::Ok,
                              QMessageBox::NoButton);

@@ -1,6 +1,6 @@
 // The fast reader of discovery output against QRegExp itself.
 #include "tool/discovery.h"
-#include "tool/discoveryreference.h"
+#include "discoveryreference.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

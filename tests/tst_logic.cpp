@@ -1,6 +1,6 @@
 // The pure pieces: log records, screen halves, tool output, HFID cutting, result texts.
 #include "app/currentaction.h"
-#include "app/eventlog.h"
+#include "tool/eventlog.h"
 #include "app/screen.h"
 #include "operations/commands.h"
 #include "tool/discovery.h"

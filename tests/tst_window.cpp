@@ -1,11 +1,10 @@
 // The main window: its form, its life from start to close, its pages and its event log.
 #include "modalanswerer.h"
 #include "tooldir.h"
-#include "widgetprobe.h"
+#include "windowprobe.h"
 
 #include "app/splash.h"
 #include "operations/dialogdeviceinfo.h"
-#include "ui_dialogdeviceinfo.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -92,7 +91,7 @@ void TestWindow::form()
     QFETCH(bool, enabled);
 
     Widget window;
-    WidgetProbe probe(window);
+    WindowProbe probe(window);
     QWidget *widget = window.findChild<QWidget *>(name);
     QVERIFY(widget);
     QVERIFY(widget->inherits(qPrintable(className)));
@@ -111,10 +110,8 @@ void TestWindow::form()
     QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(80, 80)});
     QVERIFY(QImage(":/rc/rc/arvelo-icon.png").hasAlphaChannel());
     QCOMPARE(probe.child<QLabel>("label_4")->buddy(), probe.child("listDevice"));
-    QCOMPARE(probe.bannerTemplate(), "<html><head/><body><p>Name: %1</p><p>Firmware version: %2</p>"
-                                     "<p>Firmware date: %3</p></body></html>");
     QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget(), probe.child("page_4_1"));
-    for (const QString &address : probe.localAddresses())
+    for (const QString &address : localHardwareAddresses())
         QCOMPARE(address.size(), 17);
 }
 
@@ -128,8 +125,8 @@ void TestWindow::startAndClose()
         Widget window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.appendLog("  one\t");
-        window.appendLog("two\n  continued\n");
+        window.session().appendLog("  one\t");
+        window.session().appendLog("two\n  continued\n");
         // Every record is in the file while the window still runs.
         QStringList log = dir->log();
         QCOMPARE(log.first(), "==== Tandrel started ====");
@@ -144,11 +141,11 @@ void TestWindow::navigation()
 {
     dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014")});
     Widget window;
-    WidgetProbe probe(window);
+    WindowProbe probe(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    probe.setLocalAddresses({interfaceA()});
-    probe.scan();
+    probe.session().setLocalAddresses({interfaceA()});
+    window.scanDevices();
 
     auto *list = probe.child<QListView>("listDevice");
     auto *pages = probe.child<QStackedWidget>("stackedWidget");
@@ -169,11 +166,9 @@ void TestWindow::navigation()
 
     configure->click();
     QCOMPARE(pages->currentWidget(), probe.child("page_5"));
-    QCOMPARE(probe.historyDepth(), 1);
     QVERIFY(!probe.button("buttonShowDeviceInfo")->isVisible());
     probe.button("buttonBack_5")->click();
     QCOMPARE(pages->currentWidget(), probe.child("page_4_1"));
-    QCOMPARE(probe.historyDepth(), 0);
     QCOMPARE(probe.child<QLabel>("labelDeviceBanner")->text(), banner);
     const int callsBefore = dir->calls().size();
     configure->click();
@@ -182,14 +177,13 @@ void TestWindow::navigation()
     probe.button("buttonBack_5")->click();
 
     // A double-click on a row goes straight to the configuration page.
-    probe.scan();
+    window.scanDevices();
     QVERIFY(!configure->isEnabled());
     // What a real double-click delivers: press, release, then the double-click event.
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
     QCOMPARE(pages->currentWidget(), probe.child("page_5"));
-    QCOMPARE(probe.historyDepth(), 1);
     QVERIFY(!probe.button("buttonShowDeviceInfo")->isVisible());
     window.close();
 }
@@ -228,7 +222,7 @@ void TestWindow::accessible()
     QFETCH(QString, accessibleName);
     QFETCH(QString, description);
     Widget window;
-    WidgetProbe probe(window);
+    WindowProbe probe(window);
     QSplashScreen picture;
     DialogDeviceInfo result(&window);
     QWidget *widget = probe.child(qPrintable(name));
@@ -236,7 +230,7 @@ void TestWindow::accessible()
         describeStartupPicture(picture);
         widget = &picture;
     } else if (name == "plainTextEdit") {
-        widget = result.ui->plainTextEdit;
+        widget = result.findChild<QPlainTextEdit *>();
     }
     QVERIFY(widget);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
@@ -278,9 +272,9 @@ void TestWindow::keyboardSelection()
     dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"),
                      simAdapter("12:1A:7E:00:00:22", interfaceA(), "Model08_FW2.00_FWDate_Mar 03 2015")});
     Widget window;
-    WidgetProbe probe(window);
-    probe.setLocalAddresses({interfaceA()});
-    probe.scan();
+    WindowProbe probe(window);
+    probe.session().setLocalAddresses({interfaceA()});
+    window.scanDevices();
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *list = probe.child<QListView>("listDevice");
@@ -292,7 +286,7 @@ void TestWindow::keyboardSelection()
         if (key.startsWith("Alt+"))
             QTest::keyClick(&window, key.at(4).toLower().toLatin1(), Qt::AltModifier);
         else if (key == "scan")
-            probe.scan();
+            window.scanDevices();
         else if (key.startsWith("click "))
             probe.clickRow(key.mid(6).toInt());
         else if (key.size() == 1)
@@ -304,7 +298,7 @@ void TestWindow::keyboardSelection()
     QCOMPARE(selections.size(), records);
     if (records)
         QCOMPARE(selections.last(), "selected Device = " + selected);
-    QCOMPARE(probe.selectedDevice().address, selected);
+    QCOMPARE(probe.session().selectedDevice().address, selected);
     QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(), page);
     QCOMPARE(dir->calls().count({interfaceA(), "apfw_factory_reset", "-m", selected}), int(keys.contains("Alt+F")));
     const bool scanned = keys.contains("scan");
@@ -333,7 +327,6 @@ void TestWindow::logCannotBeOpened()
     ModalAnswerer answerer;
     answerer.press(QMessageBox::Ok);
     Widget window;
-    WidgetProbe probe(window);
     QCOMPARE(answerer.seen.size(), 1);
     // Where and why, below the first line.
     const QStringList lines = answerer.seen.first().text.split('\n');
@@ -345,8 +338,10 @@ void TestWindow::logCannotBeOpened()
     QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
     QCOMPARE(answerer.seen.first().buttons, QStringList{"OK"});
     QVERIFY(!answerer.seen.first().parentVisible);
-    // The program goes on: its start-up scan ran the tool once per interface.
-    QCOMPARE(dir->calls().size(), probe.localAddresses().size());
+    // The program goes on: a scan runs the tool once per interface.
+    window.session().setLocalAddresses({interfaceA(), interfaceB()});
+    window.scanDevices();
+    QCOMPARE(dir->calls().size(), 2);
 }
 
 // The log's file system fills up and has room again: the file takes at most `bytes` more.
@@ -363,7 +358,7 @@ static bool limitFileSize(qint64 bytes)
 void TestWindow::logWriteFailures()
 {
     Widget window;
-    WidgetProbe probe(window);
+    WindowProbe probe(window);
     window.show();
     ModalAnswerer answerer;
     answerer.press(QMessageBox::Ok);
@@ -371,7 +366,7 @@ void TestWindow::logWriteFailures()
     const auto wholeRecords = [this] { return dir->logBytes().endsWith('\n'); };
     QStringList written;
     const auto append = [&](const QString &record) {
-        window.appendLog(record);
+        window.session().appendLog(record);
         written << record;
     };
 
@@ -401,11 +396,11 @@ void TestWindow::logWriteFailures()
     QVERIFY(limitFileSize(dir->logBytes().size()));
     const QString big(64 * 1024, 'y');
     for (int i = 0; i < 80; ++i)
-        window.appendLog(QString::number(i) + big);
+        window.session().appendLog(QString::number(i) + big);
     QVERIFY(wholeRecords());
     QTRY_COMPARE(answerer.seen.size(), 2); // the log was written again in between
     QVERIFY(limitFileSize(-1));
-    window.appendLog("room at last");
+    window.session().appendLog("room at last");
     log = dir->log();
     const int gap = log.indexOf(QRegularExpression("\\d+ records of the event log could not be written and were lost\\."));
     QVERIFY(gap > 0);
@@ -425,8 +420,10 @@ void TestWindow::missingToolAtStart()
     for (int i = 0; i < 64; ++i)
         answerer.press(QMessageBox::Ok);
     Widget window;
-    WidgetProbe probe(window);
-    const int interfaces = probe.localAddresses().size();
+    WindowProbe probe(window);
+    probe.session().setLocalAddresses({interfaceA(), interfaceB()});
+    const int interfaces = 2;
+    window.scanDevices(); // as the program starts, before the window is shown
     QCOMPARE(answerer.seen.size(), interfaces);
     for (const SeenDialog &box : answerer.seen) {
         QCOMPARE(box.text, "Failed to emit pwlctl.exe!");

@@ -10,6 +10,12 @@
 #include <cstring>
 #include <limits>
 
+QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
+                          const QString &deviceAddress)
+{
+    return QStringList{interfaceAddress} + subcommand + QStringList{QStringLiteral("-m"), deviceAddress};
+}
+
 QString decodeToolOutput(const QByteArray &bytes)
 {
     // The C library's search: megabytes of output are looked through at memory speed.
@@ -72,11 +78,6 @@ RunStatus currentStatus(const QProcess &process)
 int runsUnderWay = 0;
 
 } // namespace
-
-int toolRunsUnderWay()
-{
-    return runsUnderWay;
-}
 
 void waitForRun(QProcess *process, const QDeadlineTimer &deadline)
 {
@@ -157,7 +158,6 @@ void ToolProcess::keepOutput()
 {
     // Always drained, so that the process object never holds more than one read's worth.
     const QByteArray bytes = readAllStandardOutput();
-    largest = qMax(largest, qint64(bytes.size()));
     if (cut || bytes.isEmpty())
         return;
     const qint64 room = cap - kept.size();

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class QPushButton;
-
 // The device tool, always run from the working directory.
 inline QString toolProgram()
 {
@@ -39,8 +37,6 @@ struct ToolRun
 {
     QStringList arguments;
     int timeLimitMs = 0;
-    QPushButton *busyButton = nullptr;
-    bool leaveBusy = true; // false: the caller leaves the busy state itself
     RunRecord record = RunRecord::Everything;
     QString secret; // a value that never reaches the log, wherever it stands among the arguments
 };
@@ -52,6 +48,10 @@ struct RunStatus
     int exitStatus = 0;
     int error = 0;
 };
+
+// A command for one adapter: interface, the subcommand with its operands, "-m", device.
+QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
+                          const QString &deviceAddress);
 
 // The text of the tool's standard output: UTF-8 up to the first NUL byte.
 QString decodeToolOutput(const QByteArray &bytes);
@@ -77,9 +77,6 @@ void endTool(QProcess &process);
 // read as it arrives.
 void waitForRun(QProcess *process, const QDeadlineTimer &deadline);
 
-// How many tool runs are under way in this program.
-int toolRunsUnderWay();
-
 // A process object for the tool. Its standard error goes nowhere. Its standard output is
 // read as it arrives, also during waits, and kept up to a cap: a tool that prints more is
 // ended at once, and what it printed up to the cap is its output.
@@ -101,8 +98,6 @@ public:
     // The run's status: for a run ended at the cap, as it was just before the kill; for a
     // tool still running, a run past its time limit.
     RunStatus status() const;
-    // The most output that one read handed over since the process object was made.
-    qint64 largestRead() const { return largest; }
 
 private:
     void keepOutput();
@@ -112,6 +107,5 @@ private:
     QByteArray kept;
     bool cut = false;
     RunStatus statusAtCut;
-    qint64 largest = 0;
     bool counted = false; // this object's run counts as under way
 };

@@ -1,12 +1,15 @@
-// Running the tool, scanning and selecting, through the stand-in tool in real processes.
+// The session: running the tool, scanning and selecting, through the stand-in tool in real
+// processes; on its own where nothing is shown, and under the window where something is.
 #include "modalanswerer.h"
 #include "tooldir.h"
-#include "widgetprobe.h"
+#include "windowprobe.h"
+
+#include "app/rowdelegate.h"
+#include "tool/discovery.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
-#include "app/rowdelegate.h"
 #include <QListView>
 #include <QMessageBox>
 #include <QtTest>
@@ -21,17 +24,16 @@ const QStringList discoverA{interfaceA(), "discover_list", "-t", "2"};
 const QStringList discoverB{interfaceB(), "discover_list", "-t", "2"};
 
 // A device-information run for dev1 through interface A.
-ToolRun infoRun(int limitMs, QPushButton *busyButton = nullptr)
+ToolRun infoRun(int limitMs)
 {
     ToolRun run;
     run.arguments = QStringList{interfaceA(), "apsta_info", "-m", dev1};
     run.timeLimitMs = limitMs;
-    run.busyButton = busyButton;
     return run;
 }
 } // namespace
 
-class TestToolBridge : public QObject
+class TestSession : public QObject
 {
     Q_OBJECT
 
@@ -40,7 +42,6 @@ private slots:
     void cleanup();
     void runTool_data();
     void runTool();
-    void busyCaption();
     void windowLivesDuringRun();
     void scanHasOneDeadline();
     void batchFailures();
@@ -55,31 +56,49 @@ private slots:
     void longRows();
 
 private:
+    // A session of its own, or the window's: one of them per test, each with its own log.
+    DeviceSession &startSession();
+    WindowProbe &openWindow();
+
     std::unique_ptr<ToolDir> dir;
+    std::unique_ptr<DeviceSession> bare;
     std::unique_ptr<Widget> window;
-    std::unique_ptr<WidgetProbe> probe;
+    std::unique_ptr<WindowProbe> probe;
 };
 
-void TestToolBridge::init()
+void TestSession::init()
 {
-    window.reset();
-    dir.reset();
     dir = std::make_unique<ToolDir>();
     QVERIFY(dir->isValid());
     dir->writeState({simAdapter(dev1, interfaceA(), hfid1), simAdapter(dev2, interfaceB(), hfid2)});
-    window = std::make_unique<Widget>();
-    probe = std::make_unique<WidgetProbe>(*window);
-    probe->setLocalAddresses({interfaceA(), interfaceB()});
-    QFile::remove(dir->filePath("pwlctl-sim.calls"));
 }
 
-void TestToolBridge::cleanup()
+void TestSession::cleanup()
 {
+    probe.reset();
     window.reset();
+    bare.reset();
     QCOMPARE(dir->runningTools(), 0);
+    dir.reset();
 }
 
-void TestToolBridge::runTool_data()
+DeviceSession &TestSession::startSession()
+{
+    bare = std::make_unique<DeviceSession>();
+    bare->startLog("Tandrel.log", "Tandrel.previous.log");
+    bare->setLocalAddresses({interfaceA(), interfaceB()});
+    return *bare;
+}
+
+WindowProbe &TestSession::openWindow()
+{
+    window = std::make_unique<Widget>();
+    probe = std::make_unique<WindowProbe>(*window);
+    probe->session().setLocalAddresses({interfaceA(), interfaceB()});
+    return *probe;
+}
+
+void TestSession::runTool_data()
 {
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<bool>("removeTool");
@@ -100,7 +119,7 @@ void TestToolBridge::runTool_data()
                                             << "abc" << "exitStatus=0, error=5.";
 }
 
-void TestToolBridge::runTool()
+void TestSession::runTool()
 {
     QFETCH(QJsonObject, fault);
     QFETCH(bool, removeTool);
@@ -111,6 +130,7 @@ void TestToolBridge::runTool()
     if (removeTool)
         dir->removeTool();
     const QStringList args{interfaceA(), "apsta_info", "-m", "name with blanks"};
+    DeviceSession &session = startSession();
     const int before = dir->log().size();
     QString text;
     {
@@ -118,7 +138,7 @@ void TestToolBridge::runTool()
         ToolRun run;
         run.arguments = args;
         run.timeLimitMs = limitMs;
-        text = probe->runTool(process, run);
+        text = session.runTool(process, run);
         QCOMPARE(dir->runningTools(), 0); // a late run is ended and waited for by the run itself
     }
     QCOMPARE(text, output);
@@ -131,112 +151,80 @@ void TestToolBridge::runTool()
         QCOMPARE(dir->calls().last(), args); // one argument with its blanks
 }
 
-void TestToolBridge::busyCaption()
+void TestSession::windowLivesDuringRun()
 {
-    QPushButton *button = probe->button("buttonFactoryDefault");
-    dir->setFault("apsta_info", {{"delayMs", 1500}});
-    QString during;
-    bool enabledDuring = true;
-    // The wait blocks the event loop; a thread-free way to look during it is the tool's
-    // own delay plus a look from the repaint that the busy state makes.
-    class Watcher : public QObject
-    {
-    public:
-        QPushButton *button;
-        QString *caption;
-        bool *enabled;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint && caption->isEmpty()) {
-                *caption = button->text();
-                *enabled = button->isEnabled();
-            }
-            return false;
-        }
-    } watcher;
-    watcher.button = button;
-    watcher.caption = &during;
-    watcher.enabled = &enabledDuring;
+    // A factory default of 2.5 s: the event loop turns all along, the button is busy and its
+    // caption counts the time, and a click on Scan made meanwhile is dropped.
+    WindowProbe &p = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    probe->child("buttonConfigure")->setEnabled(true);
-    probe->button("buttonConfigure")->click();
-    QTest::qWait(50);
-    button->installEventFilter(&watcher);
-    dir->removeTool(); // the busy state is left also when the run fails
-    ToolProcess process;
-    probe->runTool(process, infoRun(5000, button));
-    button->removeEventFilter(&watcher);
-    QCOMPARE(during, "Running...");
-    QVERIFY(!enabledDuring);
-    QCOMPARE(button->text(), "&Factory Default");
-    QVERIFY(button->isEnabled());
-    window->close();
-}
-
-void TestToolBridge::windowLivesDuringRun()
-{
-    // A run of 2.5 s: the event loop turns all along, the caption counts the time, the
-    // system is kept awake, and a click on Scan made meanwhile is dropped.
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QPushButton *button = probe->button("buttonFactoryDefault");
-    dir->setFault("apsta_info", {{"delayMs", 2500}});
+    window->scanDevices();
+    p.clickRow(0);
+    p.button("buttonConfigure")->click();
+    QPushButton *button = p.button("buttonFactoryDefault");
+    dir->setFault("apfw_factory_reset", {{"delayMs", 2500}});
+    const int callsBefore = dir->calls().size();
     QStringList captions;
     int ticks = 0;
-    int runsDuring = 0;
     QTimer timer;
     timer.setInterval(50);
     connect(&timer, &QTimer::timeout, [&] {
         ++ticks;
         captions.append(button->text());
+        if (button->isEnabled())
+            captions.append("enabled");
         // What a screen reader says of the button follows its caption.
         if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) != QString(button->text()).remove('&'))
             captions.append("name differs");
-        runsDuring = qMax(runsDuring, toolRunsUnderWay());
         if (ticks == 5)
-            QTest::mouseClick(probe->button("buttonScan"), Qt::LeftButton);
+            QTest::mouseClick(p.button("buttonScan"), Qt::LeftButton);
     });
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
     timer.start();
-    ToolProcess process;
-    probe->runTool(process, infoRun(10000, button));
+    button->click();
     timer.stop();
+    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
     QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
     QCOMPARE(captions.first(), "Running...");
     QVERIFY(captions.contains("Running... 0:02"));
+    // Busy until the run ended; its box comes after.
+    captions = captions.mid(0, captions.indexOf("&Factory Default"));
+    QVERIFY(!captions.contains("enabled"));
     QVERIFY(!captions.contains("name differs"));
     QCOMPARE(button->text(), "&Factory Default");
-    QCOMPARE(runsDuring, 1);
-    QCOMPARE(toolRunsUnderWay(), 0);
-    QTest::qWait(100);
-    QCOMPARE(dir->calls().size(), 1); // the click on Scan neither ran nor came back afterwards
+    QVERIFY(button->isEnabled());
+    QCoreApplication::processEvents();
+    QCOMPARE(dir->calls().size(), callsBefore + 1); // the click on Scan neither ran nor came back afterwards
     window->close();
 }
 
-void TestToolBridge::scanHasOneDeadline()
+void TestSession::scanHasOneDeadline()
 {
     // Three discoveries that hang end together, one time limit after the scan began.
     ToolLimits limits;
     limits.discoveryMs = 1500;
-    probe->setLimits(limits);
-    probe->setLocalAddresses({interfaceA(), interfaceB(), "02:00:00:00:00:0C"});
+    DeviceSession &session = startSession();
+    session.setLimits(limits);
+    session.setLocalAddresses({interfaceA(), interfaceB(), "02:00:00:00:00:0C"});
     dir->setFault("discover_list", {{"hang", true}, {"stdout", "[discover_list] looking\n"}});
     QElapsedTimer scan;
     scan.start();
-    probe->scan();
+    session.scanDevices();
     QVERIFY2(scan.elapsed() < 2 * limits.discoveryMs, qPrintable(QString::number(scan.elapsed())));
     QCOMPARE(dir->log().filter("exitCode=0, exitStatus=0, error=2.").size(), 3);
     QCOMPARE(dir->runningTools(), 0);
 }
 
-void TestToolBridge::batchFailures()
+void TestSession::batchFailures()
 {
+    DeviceSession &session = openWindow().session();
     ModalAnswerer answerer;
     for (int i = 0; i < 3; ++i)
         answerer.press(QMessageBox::Ok);
     dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}});
     const int before = dir->log().size();
-    probe->runToolBatch({discoverA, discoverB, QStringList{interfaceA(), "apsta_info", "-m", dev1}}, 10000);
+    session.runToolBatch({discoverA, discoverB, QStringList{interfaceA(), "apsta_info", "-m", dev1}}, 10000);
     QCOMPARE(answerer.texts(), (QStringList{"pwlctl.exe crashed!", "pwlctl.exe crashed!"}));
     QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
     QCOMPARE(answerer.seen.first().className, "QMessageBox");
@@ -247,17 +235,17 @@ void TestToolBridge::batchFailures()
 
     dir->removeTool();
     answerer.seen.clear();
-    probe->runToolBatch({discoverA, discoverB}, 10000);
+    session.runToolBatch({discoverA, discoverB}, 10000);
     QCOMPARE(answerer.texts(), (QStringList{"Failed to emit pwlctl.exe!", "Failed to emit pwlctl.exe!"}));
 }
 
-void TestToolBridge::batchRunsOverlap()
+void TestSession::batchRunsOverlap()
 {
     // Each run takes a while; started together, they are all under way at once.
     dir->setFault("discover_list", {{"delayMs", 400}});
-
+    DeviceSession &session = startSession();
     const int before = dir->log().size();
-    const QStringList outputs = probe->runToolBatch({discoverA, discoverB, discoverA}, 10000);
+    const QStringList outputs = session.runToolBatch({discoverA, discoverB, discoverA}, 10000);
     QCOMPARE(outputs.size(), 3);
     QVERIFY(outputs.at(0).contains(dev1));
     QVERIFY(outputs.at(1).contains(dev2));
@@ -276,15 +264,20 @@ void TestToolBridge::batchRunsOverlap()
     QVERIFY(log.at(2).startsWith("Emitting") && log.at(3).startsWith("Finished"));
 }
 
-void TestToolBridge::scanOverTwoInterfaces()
+void TestSession::scanOverTwoInterfaces()
 {
     // Both interfaces see dev1; B sees dev2 too.
     dir->writeState({simAdapter(dev1, interfaceA(), hfid1), simAdapter(dev1, interfaceB(), hfid1),
                      simAdapter(dev2, interfaceB(), hfid2)});
+    DeviceSession &session = startSession();
     const int before = dir->log().size();
-    probe->scan();
-    QCOMPARE(probe->rows(), (QStringList{dev1 + " - Model07", dev1 + " - Model07", dev2 + " - PL1200E"}));
-    QCOMPARE(probe->interfaceAddress(), interfaceB());
+    session.scanDevices();
+    QStringList rows;
+    for (const DeviceRecord &device : session.devices())
+        rows.append(deviceRow(device) + " via " + device.interfaceAddress);
+    QCOMPARE(rows, (QStringList{dev1 + " - Model07 via " + interfaceA(), dev1 + " - Model07 via " + interfaceB(),
+                                dev2 + " - PL1200E via " + interfaceB()}));
+    QCOMPARE(session.interfaceAddress(), interfaceB());
     const QStringList log = dir->log().mid(before);
     QCOMPARE(log.size(), 7);
     QCOMPARE(log.at(0), "Emitting pwlctl.exe " + discoverA.join(' '));
@@ -294,11 +287,12 @@ void TestToolBridge::scanOverTwoInterfaces()
     QCOMPARE(log.at(6), "found device: " + dev2 + "\t02:1A:7E:00:00:01\t" + hfid2);
 }
 
-void TestToolBridge::scanState()
+void TestSession::scanState()
 {
-    QListView *list = probe->child<QListView>("listDevice");
-    QPushButton *scan = probe->button("buttonScan");
-    QPushButton *configure = probe->button("buttonConfigure");
+    WindowProbe &p = openWindow();
+    QListView *list = p.child<QListView>("listDevice");
+    QPushButton *scan = p.button("buttonScan");
+    QPushButton *configure = p.button("buttonConfigure");
     ModalAnswerer answerer;
     bool listDuring = true, scanDuring = true, configureDuring = true;
     QString captionDuring;
@@ -311,81 +305,83 @@ void TestToolBridge::scanState()
         box->accept();
     });
     dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}, {"runs", 1}});
-    probe->scan();
+    window->scanDevices();
     QVERIFY(!listDuring && !scanDuring && !configureDuring);
     QCOMPARE(captionDuring, "Running...");
     QCOMPARE(scan->text(), "&Scan");
     QVERIFY(scan->isEnabled() && list->isEnabled());
     // The runs start together, so either one may be the one that crashed.
-    QCOMPARE(probe->rows().size(), 1);
-    const QString survivor = probe->deviceList().first().address;
+    QCOMPARE(p.rows().size(), 1);
+    const QString survivor = p.session().devices().first().address;
 
-    probe->clickRow(0);
+    p.clickRow(0);
     QVERIFY(configure->isEnabled());
-    probe->scan();
+    window->scanDevices();
     QVERIFY(!configure->isEnabled()); // a scan always asks for a new selection
-    QCOMPARE(probe->selectedDevice().address, survivor);
+    QCOMPARE(p.session().selectedDevice().address, survivor);
 
     // A scan that finds nothing keeps the interface of the last one that did.
     dir->writeState({});
-    probe->scan();
-    QVERIFY(probe->rows().isEmpty());
-    QCOMPARE(probe->interfaceAddress(), interfaceB());
+    window->scanDevices();
+    QVERIFY(p.rows().isEmpty());
+    QCOMPARE(p.session().interfaceAddress(), interfaceB());
     QVERIFY(!configure->isEnabled());
 }
 
-void TestToolBridge::selection()
+void TestSession::selection()
 {
-    probe->scan();
-    QCOMPARE(probe->interfaceAddress(), interfaceB());
-    probe->clickRow(0);
-    QCOMPARE(probe->selectedDevice().address, dev1);
-    QCOMPARE(probe->selectedDevice().hfid, hfid1);
-    QCOMPARE(probe->child<QLabel>("labelDeviceBanner")->text(),
+    WindowProbe &p = openWindow();
+    window->scanDevices();
+    QCOMPARE(p.session().interfaceAddress(), interfaceB());
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, dev1);
+    QCOMPARE(p.session().selectedDevice().hfid, hfid1);
+    QCOMPARE(p.child<QLabel>("labelDeviceBanner")->text(),
              "<html><head/><body><p>Name: Model07</p><p>Firmware version: 1.02</p>"
              "<p>Firmware date: Jan 15 2014</p></body></html>");
     QCOMPARE(dir->log().last(), "selected Device = " + dev1);
     // Commands for dev1 go out through A, where it answers, not through B.
-    QCOMPARE(probe->interfaceAddress(), interfaceA());
+    QCOMPARE(p.session().interfaceAddress(), interfaceA());
     window->show();
-    probe->button("buttonConfigure")->click();
+    p.button("buttonConfigure")->click();
     ModalAnswerer answerer;
     answerer.press(QMessageBox::Ok);
-    probe->button("buttonFactoryDefault")->click();
+    p.button("buttonFactoryDefault")->click();
     QCOMPARE(dir->calls().last(), (QStringList{interfaceA(), "apfw_factory_reset", "-m", dev1}));
     QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
     window->close();
 }
 
-void TestToolBridge::selectionOddRows()
+void TestSession::selectionOddRows()
 {
+    WindowProbe &p = openWindow();
     // Two records with one address: the later one stays selected.
     dir->writeState({simAdapter(dev1, interfaceA(), "A_M1_FW1_FWDate_Jan 01 2001"),
                      simAdapter(dev1, interfaceB(), "B_M2_FW2_FWDate_Feb 02 2002")});
-    probe->scan();
-    probe->clickRow(0);
-    QCOMPARE(probe->selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
-    QCOMPARE(probe->interfaceAddress(), interfaceB());
+    window->scanDevices();
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
+    QCOMPARE(p.session().interfaceAddress(), interfaceB());
 
     // A row edited so that it names no adapter keeps the previous selection.
-    auto *list = probe->child<QListView>("listDevice");
+    auto *list = p.child<QListView>("listDevice");
     list->model()->setData(list->model()->index(0, 0), "nobody - M1");
-    probe->clickRow(0);
-    QCOMPARE(probe->selectedDevice().address, dev1);
-    QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().contains("Name: M2"));
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, dev1);
+    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().contains("Name: M2"));
     QCOMPARE(dir->log().last(), "selected Device = " + dev1);
 
     // A record without an address is taken, but does not enable Configure.
     const QString empty = "[discover_list] device  at X interface e hfid: E_M3_FW3\n";
     dir->setFault("discover_list", {{"stdout", empty}});
-    probe->scan();
-    QCOMPARE(probe->rows(), (QStringList{" - M3", " - M3"}));
-    probe->clickRow(0);
-    QCOMPARE(probe->selectedDevice().address, "");
-    QVERIFY(!probe->button("buttonConfigure")->isEnabled());
+    window->scanDevices();
+    QCOMPARE(p.rows(), (QStringList{" - M3", " - M3"}));
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, "");
+    QVERIFY(!p.button("buttonConfigure")->isEnabled());
 }
 
-void TestToolBridge::outputCap_data()
+void TestSession::outputCap_data()
 {
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<int>("outputBytes");
@@ -405,14 +401,15 @@ void TestToolBridge::outputCap_data()
         << head.size() << false;
 }
 
-void TestToolBridge::outputCap()
+void TestSession::outputCap()
 {
     QFETCH(QJsonObject, fault);
     QFETCH(int, outputBytes);
     QFETCH(bool, cut);
     ToolLimits limits;
     limits.outputCapBytes = smallCap;
-    probe->setLimits(limits);
+    DeviceSession &session = startSession();
+    session.setLimits(limits);
     dir->setFault("apsta_info", fault);
     const int before = dir->log().size();
     const qint64 memoryBefore = residentBytes();
@@ -420,7 +417,7 @@ void TestToolBridge::outputCap()
     {
         ToolProcess process;
         // A run that is not ended at the cap shows as error=2.
-        text = probe->runTool(process, infoRun(60000));
+        text = session.runTool(process, infoRun(60000));
         QCOMPARE(dir->runningTools(), 0);
         QVERIFY2(residentBytes() - memoryBefore < 50e6, qPrintable(QString::number(residentBytes() - memoryBefore)));
     }
@@ -434,20 +431,20 @@ void TestToolBridge::outputCap()
     QCOMPARE(log.mid(1, log.size() - (cut ? 3 : 2)).join('\n'), text.trimmed());
 }
 
-void TestToolBridge::scanKeepsLinesBeforeCap()
+void TestSession::scanKeepsLinesBeforeCap()
 {
     ToolLimits limits;
     limits.outputCapBytes = smallCap;
     limits.discoveryMs = 60000;
-    probe->setLimits(limits);
-    probe->setLocalAddresses({interfaceA()});
+    DeviceSession &session = startSession();
+    session.setLimits(limits);
+    session.setLocalAddresses({interfaceA()});
     dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: M_FW1_FWDate_Jan 01 2001\n"},
                                     {"floodText", "[discover_list] still looking\n"}});
-    ModalAnswerer answerer; // no box is expected
-    probe->scan();
-    QVERIFY(answerer.seen.isEmpty());
-    QCOMPARE(probe->rows(), QStringList{"D1 - M"});
-    QCOMPARE(probe->interfaceAddress(), interfaceA());
+    session.scanDevices();
+    QCOMPARE(session.devices().size(), 1);
+    QCOMPARE(deviceRow(session.devices().first()), "D1 - M");
+    QCOMPARE(session.interfaceAddress(), interfaceA());
     const QStringList log = dir->log();
     const int finished = log.lastIndexOf(QRegularExpression("^Finished pwlctl.exe status: .*"));
     QVERIFY(log.at(finished).endsWith("error=5."));
@@ -455,30 +452,31 @@ void TestToolBridge::scanKeepsLinesBeforeCap()
     QCOMPARE(dir->runningTools(), 0);
 }
 
-void TestToolBridge::longRows()
+void TestSession::longRows()
 {
+    WindowProbe &p = openWindow();
     // A row and a banner of megabytes: the model keeps them whole, the window shows a part.
     const QString model = QString(2 << 20, 'M');
     dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + model
                                                    + "_FW1.0b1_FWDate_Jan 01 2020\n"}});
-    probe->setLocalAddresses({interfaceA()});
-    probe->scan();
-    QCOMPARE(probe->rows(), QStringList{"D1 - " + model});
+    p.session().setLocalAddresses({interfaceA()});
+    window->scanDevices();
+    QCOMPARE(p.rows(), QStringList{"D1 - " + model});
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    auto *list = probe->child<QListView>("listDevice");
+    auto *list = p.child<QListView>("listDevice");
     const QModelIndex row = list->model()->index(0, 0);
     QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width()
                  < list->fontMetrics().horizontalAdvance(QString(2 * maxShownChars, 'M')),
              true);
-    probe->clickRow(0);
-    QCOMPARE(probe->selectedDevice().address, "D1");
-    QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().size() < 2 * maxShownChars);
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, "D1");
+    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().size() < 2 * maxShownChars);
     // No in-place editor for such a row.
     list->edit(row);
     QVERIFY(!list->findChild<QLineEdit *>());
     window->close();
 }
 
-QTEST_MAIN(TestToolBridge)
-#include "tst_toolbridge.moc"
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
