@@ -70,8 +70,8 @@ void Widget::breathe()
 void Widget::batchRunEnded(const RunStatus &status)
 {
     if (status.error == QProcess::FailedToStart)
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("Failed to emit pwlctl.exe!"), QMessageBox::Ok,
-                              QMessageBox::NoButton);
+        QMessageBox::critical(this, windowTitle(), QStringLiteral("Failed to emit pwlctl.exe!"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
     else if (status.error == QProcess::Crashed)
         QMessageBox::critical(this, windowTitle(), QStringLiteral("pwlctl.exe crashed!"), QMessageBox::Ok,
                               QMessageBox::NoButton);

@@ -14,8 +14,9 @@ void Widget::runFactoryDefault()
     const CurrentAction::Scope scope(action);
     ToolProcess process;
     action.enterBusy(ui->buttonFactoryDefault);
-    const QString output = deviceSession.runTool(
-        process, deviceSession.deviceRun({QStringLiteral("apfw_factory_reset")}, deviceSession.limits().quickMs));
+    const QString output =
+        deviceSession.runTool(process, deviceSession.deviceRun({QStringLiteral("apfw_factory_reset")},
+                                                               deviceSession.limits().quickMs));
     action.leaveBusy(ui->buttonFactoryDefault);
 
     if (factoryDefaultSucceeded(output))

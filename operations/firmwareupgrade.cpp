@@ -23,8 +23,9 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     const CurrentAction::Scope scope(action);
     // The button stays busy through the keep or the reset that follows the upgrade.
     action.enterBusy(ui->buttonFirmwareUpgrade);
-    const QString output = deviceSession.runTool(
-        process, deviceSession.deviceRun({QStringLiteral("upgrade_ggl"), path}, deviceSession.limits().longMs));
+    const QString output =
+        deviceSession.runTool(process, deviceSession.deviceRun({QStringLiteral("upgrade_ggl"), path},
+                                                               deviceSession.limits().longMs));
 
     if (!upgradeSucceeded(output))
         showResult(errorText(output, true));
@@ -54,8 +55,8 @@ void Widget::restoreConfiguration(ToolProcess &process, const QString &hfidPrefi
     }
 
     const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
-    ToolRun write =
-        deviceSession.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, limits.longMs);
+    ToolRun write = deviceSession.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid},
+                                            limits.longMs);
     write.record = RunRecord::StatusOnly;
     RunStatus written;
     const QString writeOutput = deviceSession.runTool(process, write, &written);

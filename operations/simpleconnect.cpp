@@ -10,9 +10,11 @@ void Widget::on_buttonSimpleConnect_clicked()
     action.enterBusy(ui->buttonSimpleConnect);
 
     const QString randomizeOutput = deviceSession.runTool(
-        process, deviceSession.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, limitMs));
+        process,
+        deviceSession.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, limitMs));
 
-    const ToolRun start = deviceSession.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, limitMs);
+    const ToolRun start =
+        deviceSession.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, limitMs);
     QString startOutput;
     bool started = false;
     for (int attempts = 5; attempts > 0 && !started; --attempts) {

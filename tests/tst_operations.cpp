@@ -51,7 +51,8 @@ private:
     QString lastResult() const
     {
         const auto windows = results();
-        return windows.isEmpty() ? QStringLiteral("<none>") : windows.last()->findChild<QPlainTextEdit *>()->toPlainText();
+        return windows.isEmpty() ? QStringLiteral("<none>")
+                                 : windows.last()->findChild<QPlainTextEdit *>()->toPlainText();
     }
     QWidget *currentPage() const { return probe->child<QStackedWidget>("stackedWidget")->currentWidget(); }
 
@@ -93,7 +94,8 @@ void TestOperations::deviceInfo_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("report") << "[apsta_info] Done.\nDevice address: X\nUser HFID: Y\n"
                             << "==== SUCCESS ====\nDevice address: X\nUser HFID: Y";
-    QTest::newRow("silent tool") << "" << "==== ERROR ====";
+    QTest::newRow("silent tool") << ""
+                                 << "==== ERROR ====";
 }
 
 void TestOperations::deviceInfo()
@@ -136,8 +138,8 @@ void TestOperations::factoryDefault_data()
     QTest::addColumn<bool>("success");
     QTest::addColumn<QString>("shown");
     QTest::newRow("done") << "[apfw_factory_reset] Done.\n" << true << "";
-    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n" << false
-                                    << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
+    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n"
+                                    << false << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
     QTest::newRow("silent") << "" << false << "==== ERROR ====";
 }
 
@@ -222,8 +224,8 @@ void TestOperations::upgradeKeep()
                           "[upgrade_ggl] Done.", finished,
                           "Emitting pwlctl.exe " + interfaceA() + " get_hfid manufacturer -m " + dev1,
                           "[get_hfid] manufacturer hfid: PL500_FW2.01b03_FWDate_Jun 30 2016", finished,
-                          "Emitting pwlctl.exe " + interfaceA() + " set_hfid user " + kept + " -m " + dev1, finished,
-                          "Emitting pwlctl.exe " + interfaceA() + " apcm_sta_restart -m " + dev1,
+                          "Emitting pwlctl.exe " + interfaceA() + " set_hfid user " + kept + " -m " + dev1,
+                          finished, "Emitting pwlctl.exe " + interfaceA() + " apcm_sta_restart -m " + dev1,
                           "Emitting pwlctl.exe " + interfaceA() + " discover_list -t 2", finished}));
 
     // Back on the list, rescanned: the adapter kept its name and runs the new firmware.
@@ -291,14 +293,16 @@ void TestOperations::upgradeKeepsName_data()
     const QStringList keep{"get_hfid", "set_hfid", "apcm_sta_restart"};
     QTest::newRow("adapter back after a while: asked again")
         << userHfid << 1500 << QJsonObject() << QStringList(QStringList{"get_hfid", "get_hfid"} + keep)
-        << "==== SUCCESS ====" << "Kitchen_" + upgraded;
+        << "==== SUCCESS ===="
+        << "Kitchen_" + upgraded;
     QTest::newRow("adapter not back in time: not renamed, the user told")
         << userHfid << 60000 << QJsonObject() << QStringList{"get_hfid", "get_hfid", "get_hfid", "get_hfid"}
         << "==== ERROR ====\nThe adapter's name \"Kitchen\" could not be restored" << upgraded;
     QTest::newRow("name too long: the prefix shortened")
         << "Living room upstairs by the TV_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
         << "==== SUCCESS ====\nThe adapter's name was too long for its new firmware and was shortened to "
-           "\"Living room upstairs by the T_" + upgraded + "\"."
+           "\"Living room upstairs by the T_" +
+               upgraded + "\"."
         << "Living room upstairs by the T_" + upgraded;
     const QString umlauts = QString(20, QChar(0xfc)); // two bytes each
     QTest::newRow("multi-byte prefix: cut between characters")
@@ -308,7 +312,8 @@ void TestOperations::upgradeKeepsName_data()
                               QJsonObject{{"stdout", "[set_hfid] Error: flash full\n"}}}) {
         QTest::newRow(qPrintable("write fails: " + QJsonDocument(fault).toJson(QJsonDocument::Compact)))
             << userHfid << 0 << fault << QStringList(keep.mid(0, 2))
-            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written." << QString();
+            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written."
+            << QString();
     }
 }
 
@@ -361,14 +366,17 @@ void TestOperations::restart_data()
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QList<int>>("tries"); // get_hfid runs: the least and the most
     QTest::addColumn<QString>("told");     // the box's text, or the result window's
-    QTest::newRow("adapter back after 1.5 s") << 1500 << QJsonObject() << QList<int>{2, 3}
-                                              << "==== SUCCESS ====\nThe adapter restarted and answers again.";
+    QTest::newRow("adapter back after 1.5 s")
+        << 1500 << QJsonObject() << QList<int>{2, 3}
+        << "==== SUCCESS ====\nThe adapter restarted and answers again.";
     QTest::newRow("adapter not back in time")
         << 60000 << QJsonObject() << QList<int>{3, 3}
         << "==== ERROR ====\nThe adapter did not answer within 2 seconds of its restart.\n"
-           "[get_hfid] Error: no device " + dev1 + " answers on interface " + interfaceA() + "\n";
+           "[get_hfid] Error: no device " +
+               dev1 + " answers on interface " + interfaceA() + "\n";
     QTest::newRow("restart refused")
-        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}} << QList<int>{0, 0}
+        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}}
+        << QList<int>{0, 0}
         << "==== ERROR ====\nThe adapter could not be restarted.\n[apcm_sta_restart] Error: busy\n";
 }
 
@@ -481,10 +489,12 @@ void TestOperations::changeKey()
         QVERIFY(results().isEmpty());
         return;
     }
-    QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "set_npw", typed, "secure", "set_key", "-m", dev1}}));
+    QCOMPARE(dir->calls(),
+             (QList<QStringList>{{interfaceA(), "set_npw", typed, "secure", "set_key", "-m", dev1}}));
     QCOMPARE(dir->adapter(dev1).value("password").toString(), typed);
     const QStringList log = dir->log();
-    QVERIFY(log.contains("Emitting pwlctl.exe " + interfaceA() + " set_npw ******** secure set_key -m " + dev1));
+    QVERIFY(
+        log.contains("Emitting pwlctl.exe " + interfaceA() + " set_npw ******** secure set_key -m " + dev1));
     QVERIFY(!dir->logBytes().contains("my home network"));
     QVERIFY(lastResult().startsWith("[set_npw] Done.\n"));
     QVERIFY(lastResult().endsWith("[set_key] Done.\n")); // as printed, trailing line feed included
@@ -524,15 +534,18 @@ void TestOperations::closeWaitsForAction_data()
     // session, or that request and then the session's end all the same (Windows ends Tandrel).
     QTest::addColumn<QString>("request");
     const QStringList keep{"upgrade_ggl", "get_hfid", "set_hfid", "apcm_sta_restart"};
-    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default" << "close";
+    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default"
+                                     << "close";
     // The rescan at the end is left out: the window closes instead.
-    QTest::newRow("firmware upgrade, keeping the name")
-        << true << keep << "Running..., closing when done" << "close";
+    QTest::newRow("firmware upgrade, keeping the name") << true << keep << "Running..., closing when done"
+                                                        << "close";
     // Refused, and not taken for a close: the rescan runs, and Tandrel stays.
     QTest::newRow("firmware upgrade, a session end refused")
-        << true << QStringList(keep + QStringList{"discover_list"}) << "Running..." << "session end";
+        << true << QStringList(keep + QStringList{"discover_list"}) << "Running..."
+        << "session end";
     QTest::newRow("factory default, the session ended all the same")
-        << false << QStringList{"apfw_factory_reset"} << "&Factory Default" << "session ended";
+        << false << QStringList{"apfw_factory_reset"} << "&Factory Default"
+        << "session ended";
 }
 
 void TestOperations::closeWaitsForAction()
@@ -574,8 +587,8 @@ void TestOperations::closeWaitsForAction()
     QCOMPARE(made, subcommands);
     QCOMPARE(window->isVisible(), request != "close"); // closed once the action was done
     QCOMPARE(refused, request != "close");
-    const QString ending =
-        "The session is ending in the middle of a run: pwlctl.exe " + interfaceA() + " " + subcommands.first();
+    const QString ending = "The session is ending in the middle of a run: pwlctl.exe " + interfaceA() + " " +
+                           subcommands.first();
     QCOMPARE(dir->log().filter(ending).size(), int(request == "session ended"));
     QCOMPARE(endedCleanly, request != "session ended");
     // With no action in progress, a session end closes Tandrel at once.
@@ -590,7 +603,8 @@ void TestOperations::closeWaitsForAction()
 void TestOperations::longResult()
 {
     // 300,000 bytes of short lines: the window shows their beginning, the log all of them.
-    dir->setFault("apfw_factory_reset", {{"stdout", "resetting\n"}, {"floodText", "x\n"}, {"floodBytes", 300000}});
+    dir->setFault("apfw_factory_reset",
+                  {{"stdout", "resetting\n"}, {"floodText", "x\n"}, {"floodBytes", 300000}});
     probe->button("buttonFactoryDefault")->click();
     const QString shown = lastResult();
     QVERIFY(shown.startsWith("==== ERROR ====resetting\nx\n"));

@@ -107,16 +107,20 @@ void TestSession::runTool_data()
     QTest::addColumn<QString>("status");
     QTest::newRow("normal") << QJsonObject{{"stdout", "all fine\n"}} << false << 10000 << "all fine\n"
                             << "exitStatus=0, error=5.";
-    QTest::newRow("exit code logged only") << QJsonObject{{"stdout", "x"}, {"exitCode", 3}} << false << 10000
-                                           << "x" << "exitCode=3, exitStatus=0, error=5.";
-    QTest::newRow("missing tool") << QJsonObject{} << true << 10000 << "" << "exitCode=0, exitStatus=0, error=0.";
-    QTest::newRow("crash") << QJsonObject{{"stdout", "dying\n"}, {"crash", true}} << false << 10000 << "dying\n"
+    QTest::newRow("exit code logged only")
+        << QJsonObject{{"stdout", "x"}, {"exitCode", 3}} << false << 10000 << "x"
+        << "exitCode=3, exitStatus=0, error=5.";
+    QTest::newRow("missing tool") << QJsonObject{} << true << 10000 << ""
+                                  << "exitCode=0, exitStatus=0, error=0.";
+    QTest::newRow("crash") << QJsonObject{{"stdout", "dying\n"}, {"crash", true}} << false << 10000
+                           << "dying\n"
                            << "exitStatus=1, error=1.";
     QTest::newRow("time limit: partial output")
         << QJsonObject{{"stdout", "partial\n"}, {"hang", true}} << false << 1000 << "partial\n"
         << "exitCode=0, exitStatus=0, error=2.";
-    QTest::newRow("NUL byte ends the text") << QJsonObject{{"stdoutHex", "61626300646566"}} << false << 10000
-                                            << "abc" << "exitStatus=0, error=5.";
+    QTest::newRow("NUL byte ends the text")
+        << QJsonObject{{"stdoutHex", "61626300646566"}} << false << 10000 << "abc"
+        << "exitStatus=0, error=5.";
 }
 
 void TestSession::runTool()
@@ -174,7 +178,8 @@ void TestSession::windowLivesDuringRun()
         if (button->isEnabled())
             captions.append("enabled");
         // What a screen reader says of the button follows its caption.
-        if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) != QString(button->text()).remove('&'))
+        if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) !=
+            QString(button->text()).remove('&'))
             captions.append("name differs");
         if (ticks == 5)
             QTest::mouseClick(p.button("buttonScan"), Qt::LeftButton);
@@ -275,8 +280,9 @@ void TestSession::scanOverTwoInterfaces()
     QStringList rows;
     for (const DeviceRecord &device : session.devices())
         rows.append(deviceRow(device) + " via " + device.interfaceAddress);
-    QCOMPARE(rows, (QStringList{dev1 + " - Model07 via " + interfaceA(), dev1 + " - Model07 via " + interfaceB(),
-                                dev2 + " - PL1200E via " + interfaceB()}));
+    QCOMPARE(rows,
+             (QStringList{dev1 + " - Model07 via " + interfaceA(), dev1 + " - Model07 via " + interfaceB(),
+                          dev2 + " - PL1200E via " + interfaceB()}));
     QCOMPARE(session.interfaceAddress(), interfaceB());
     const QStringList log = dir->log().mid(before);
     QCOMPARE(log.size(), 7);
@@ -396,9 +402,11 @@ void TestSession::outputCap_data()
         << QJsonObject{{"stdout", head}, {"floodText", "y\n"}, {"floodBytes", smallCap - head.size() + 1}}
         << int(smallCap) << true;
     // Were it buffered, the memory check below would see it.
-    QTest::newRow("100 MB on stderr: never kept")
-        << QJsonObject{{"stdout", head}, {"floodText", "e\n"}, {"floodBytes", 100e6}, {"floodStream", "stderr"}}
-        << head.size() << false;
+    QTest::newRow("100 MB on stderr: never kept") << QJsonObject{{"stdout", head},
+                                                                 {"floodText", "e\n"},
+                                                                 {"floodBytes", 100e6},
+                                                                 {"floodStream", "stderr"}}
+                                                  << head.size() << false;
 }
 
 void TestSession::outputCap()
@@ -419,13 +427,15 @@ void TestSession::outputCap()
         // A run that is not ended at the cap shows as error=2.
         text = session.runTool(process, infoRun(60000));
         QCOMPARE(dir->runningTools(), 0);
-        QVERIFY2(residentBytes() - memoryBefore < 50e6, qPrintable(QString::number(residentBytes() - memoryBefore)));
+        QVERIFY2(residentBytes() - memoryBefore < 50e6,
+                 qPrintable(QString::number(residentBytes() - memoryBefore)));
     }
     QCOMPARE(text.size(), outputBytes);
     QVERIFY(text.startsWith("[apsta_info] Done.\n"));
     const QStringList log = dir->log().mid(before);
     QCOMPARE(log.last(), "Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=5.");
-    const QString cutRecord = "pwlctl.exe printed more than 100000 bytes: its output was cut there and the run was ended.";
+    const QString cutRecord =
+        "pwlctl.exe printed more than 100000 bytes: its output was cut there and the run was ended.";
     QCOMPARE(log.at(log.size() - 2) == cutRecord, cut);
     // The output stands in the log whole, up to the cap.
     QCOMPARE(log.mid(1, log.size() - (cut ? 3 : 2)).join('\n'), text.trimmed());
@@ -439,8 +449,9 @@ void TestSession::scanKeepsLinesBeforeCap()
     DeviceSession &session = startSession();
     session.setLimits(limits);
     session.setLocalAddresses({interfaceA()});
-    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: M_FW1_FWDate_Jan 01 2001\n"},
-                                    {"floodText", "[discover_list] still looking\n"}});
+    dir->setFault("discover_list",
+                  {{"stdout", "[discover_list] device D1 at X interface e hfid: M_FW1_FWDate_Jan 01 2001\n"},
+                   {"floodText", "[discover_list] still looking\n"}});
     session.scanDevices();
     QCOMPARE(session.devices().size(), 1);
     QCOMPARE(deviceRow(session.devices().first()), "D1 - M");
@@ -457,8 +468,8 @@ void TestSession::longRows()
     WindowProbe &p = openWindow();
     // A row and a banner of megabytes: the model keeps them whole, the window shows a part.
     const QString model = QString(2 << 20, 'M');
-    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + model
-                                                   + "_FW1.0b1_FWDate_Jan 01 2020\n"}});
+    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + model +
+                                                   "_FW1.0b1_FWDate_Jan 01 2020\n"}});
     p.session().setLocalAddresses({interfaceA()});
     window->scanDevices();
     QCOMPARE(p.rows(), QStringList{"D1 - " + model});
@@ -466,8 +477,8 @@ void TestSession::longRows()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     auto *list = p.child<QListView>("listDevice");
     const QModelIndex row = list->model()->index(0, 0);
-    QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width()
-                 < list->fontMetrics().horizontalAdvance(QString(2 * maxShownChars, 'M')),
+    QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width() <
+                 list->fontMetrics().horizontalAdvance(QString(2 * maxShownChars, 'M')),
              true);
     p.clickRow(0);
     QCOMPARE(p.session().selectedDevice().address, "D1");

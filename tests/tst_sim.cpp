@@ -85,12 +85,15 @@ void TestSim::markers_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("marker");
-    QTest::newRow("discover_list") << QStringList{interfaceA(), "discover_list", "-t", "2"}
-                                   << "[discover_list] device 02:1A:7E:00:00:11 at 02:1A:7E:00:00:01 interface eth9 "
-                                      "hfid: Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014\n[discover_list] ";
-    QTest::newRow("apsta_info") << cmd({"apsta_info"}) << "[apsta_info] Done.\nDevice address: 02:1A:7E:00:00:11";
+    QTest::newRow("discover_list")
+        << QStringList{interfaceA(), "discover_list", "-t", "2"}
+        << "[discover_list] device 02:1A:7E:00:00:11 at 02:1A:7E:00:00:01 interface eth9 "
+           "hfid: Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014\n[discover_list] ";
+    QTest::newRow("apsta_info") << cmd({"apsta_info"})
+                                << "[apsta_info] Done.\nDevice address: 02:1A:7E:00:00:11";
     QTest::newRow("apfw_factory_reset") << cmd({"apfw_factory_reset"}) << "[apfw_factory_reset] Done.";
-    QTest::newRow("upgrade_ggl") << cmd({"upgrade_ggl", QString(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw")})
+    QTest::newRow("upgrade_ggl") << cmd({"upgrade_ggl",
+                                         QString(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw")})
                                  << "[upgrade_ggl] Done.";
     QTest::newRow("get_hfid") << cmd({"get_hfid", "manufacturer"})
                               << "hfid: PL500_FW1.02b05_FWDate_Jan 15 2014\n";
@@ -117,7 +120,8 @@ void TestSim::stateCarriesOver()
     const QStringList discover{interfaceA(), "discover_list", "-t", "2"};
     QVERIFY(runTool(cmd({"upgrade_ggl", firmware})).output.contains("[upgrade_ggl] Done."));
     QVERIFY(runTool(discover).output.contains("hfid: PL500_FW2.01b03_FWDate_Jun 30 2016\n"));
-    QVERIFY(runTool(cmd({"get_hfid", "manufacturer"})).output.endsWith("hfid: PL500_FW2.01b03_FWDate_Jun 30 2016\n"));
+    QVERIFY(runTool(cmd({"get_hfid", "manufacturer"}))
+                .output.endsWith("hfid: PL500_FW2.01b03_FWDate_Jun 30 2016\n"));
 
     QCOMPARE(runTool(cmd({"set_hfid", "user", "Den_PL500_FW2.01b03_FWDate_Jun 30 2016"})).exitCode, 0);
     QVERIFY(runTool(discover).output.contains("hfid: Den_PL500_FW2.01b03_FWDate_Jun 30 2016\n"));
@@ -136,7 +140,8 @@ void TestSim::stateCarriesOver()
 
 void TestSim::networkKey()
 {
-    QCOMPARE(networkKeyFromPassword("HomePlugAV").toHex().toUpper(), QByteArray("50D3E4933F855B7040784DF815AA8DB7"));
+    QCOMPARE(networkKeyFromPassword("HomePlugAV").toHex().toUpper(),
+             QByteArray("50D3E4933F855B7040784DF815AA8DB7"));
 
     const Run randomize = runTool(cmd({"apcm_uke_cmd", "randomize"}));
     const QString randomKey = dir->adapter(dev1).value("nmk").toString();
@@ -155,7 +160,8 @@ void TestSim::simultaneousRuns()
     std::vector<std::unique_ptr<QProcess>> processes;
     for (int i = 0; i < 8; ++i) {
         processes.push_back(std::make_unique<QProcess>());
-        processes.back()->start("./pwlctl.exe", {i % 2 ? interfaceA() : interfaceB(), "discover_list", "-t", "2"});
+        processes.back()->start("./pwlctl.exe",
+                                {i % 2 ? interfaceA() : interfaceB(), "discover_list", "-t", "2"});
     }
     for (const auto &process : processes) {
         QVERIFY(process->waitForFinished(20000));
@@ -190,8 +196,8 @@ void TestSim::faults()
     dir->setFault("apsta_info", {{"delayMs", 300}});
     runTool(info);
     const QList<QJsonObject> records = dir->callRecords();
-    const qint64 took = records.last().value("end").toVariant().toLongLong()
-                        - records.at(records.size() - 2).value("start").toVariant().toLongLong();
+    const qint64 took = records.last().value("end").toVariant().toLongLong() -
+                        records.at(records.size() - 2).value("start").toVariant().toLongLong();
     QVERIFY2(took >= 300, QByteArray::number(took));
 
     // The action word picks a fault of its own.
@@ -223,7 +229,8 @@ void TestSim::badInputChangesNothing_data()
     QTest::newRow("truncated firmware") << cmd({"upgrade_ggl", "bad.pwfw"}) << truncated;
     QTest::newRow("not firmware") << cmd({"upgrade_ggl", "bad.pwfw"}) << QByteArray("hello world");
     QTest::newRow("short password") << cmd({"set_npw", "short", "secure", "set_key"}) << QByteArray();
-    QTest::newRow("password not ASCII") << cmd({"set_npw", QString::fromUtf8("pässwörter"), "secure", "set_key"}) << QByteArray();
+    QTest::newRow("password not ASCII")
+        << cmd({"set_npw", QString::fromUtf8("pässwörter"), "secure", "set_key"}) << QByteArray();
     QTest::newRow("empty hfid") << cmd({"set_hfid", "user", ""}) << QByteArray();
     QTest::newRow("discovery without -t") << QStringList{interfaceA(), "discover_list"} << QByteArray();
 }

@@ -8,10 +8,10 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QSplashScreen>
 #include <QListView>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSplashScreen>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -67,19 +67,55 @@ void TestWindow::form_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("label") << "label_4" << "QLabel" << "page_4_1" << "Select &Device:" << true;
-    QTest::newRow("scan") << "buttonScan" << "QPushButton" << "page_4_1" << "&Scan" << true;
-    QTest::newRow("list") << "listDevice" << "QListView" << "page_4_1" << "" << true;
-    QTest::newRow("configure") << "buttonConfigure" << "QPushButton" << "page_4_1" << "&Configure >" << false;
-    QTest::newRow("back") << "buttonBack_5" << "QPushButton" << "page_5" << "&<" << true;
+    QTest::newRow("label") << "label_4"
+                           << "QLabel"
+                           << "page_4_1"
+                           << "Select &Device:" << true;
+    QTest::newRow("scan") << "buttonScan"
+                          << "QPushButton"
+                          << "page_4_1"
+                          << "&Scan" << true;
+    QTest::newRow("list") << "listDevice"
+                          << "QListView"
+                          << "page_4_1"
+                          << "" << true;
+    QTest::newRow("configure") << "buttonConfigure"
+                               << "QPushButton"
+                               << "page_4_1"
+                               << "&Configure >" << false;
+    QTest::newRow("back") << "buttonBack_5"
+                          << "QPushButton"
+                          << "page_5"
+                          << "&<" << true;
     // Empty until an adapter is selected; the form's text is the template that fills it.
-    QTest::newRow("banner") << "labelDeviceBanner" << "QLabel" << "page_5" << "" << true;
-    QTest::newRow("device info") << "buttonShowDeviceInfo" << "QPushButton" << "page_5" << "&Show Device Info" << false;
-    QTest::newRow("factory default") << "buttonFactoryDefault" << "QPushButton" << "page_5" << "&Factory Default" << true;
-    QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << "QPushButton" << "page_5" << "Firmware &Upgrade" << true;
-    QTest::newRow("simple connect") << "buttonSimpleConnect" << "QPushButton" << "page_5" << "Simple &Connect" << true;
-    QTest::newRow("change key") << "buttonChangeKey" << "QPushButton" << "page_5" << "Change &Key" << true;
-    QTest::newRow("restart") << "buttonRestart" << "QPushButton" << "page_5" << "&Restart" << true;
+    QTest::newRow("banner") << "labelDeviceBanner"
+                            << "QLabel"
+                            << "page_5"
+                            << "" << true;
+    QTest::newRow("device info") << "buttonShowDeviceInfo"
+                                 << "QPushButton"
+                                 << "page_5"
+                                 << "&Show Device Info" << false;
+    QTest::newRow("factory default") << "buttonFactoryDefault"
+                                     << "QPushButton"
+                                     << "page_5"
+                                     << "&Factory Default" << true;
+    QTest::newRow("upgrade") << "buttonFirmwareUpgrade"
+                             << "QPushButton"
+                             << "page_5"
+                             << "Firmware &Upgrade" << true;
+    QTest::newRow("simple connect") << "buttonSimpleConnect"
+                                    << "QPushButton"
+                                    << "page_5"
+                                    << "Simple &Connect" << true;
+    QTest::newRow("change key") << "buttonChangeKey"
+                                << "QPushButton"
+                                << "page_5"
+                                << "Change &Key" << true;
+    QTest::newRow("restart") << "buttonRestart"
+                             << "QPushButton"
+                             << "page_5"
+                             << "&Restart" << true;
 }
 
 void TestWindow::form()
@@ -139,7 +175,8 @@ void TestWindow::startAndClose()
 
 void TestWindow::navigation()
 {
-    dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014")});
+    dir->writeState(
+        {simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014")});
     Widget window;
     WindowProbe probe(window);
     window.show();
@@ -194,24 +231,34 @@ void TestWindow::accessible_data()
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("accessibleName");
     QTest::addColumn<QString>("description"); // its beginning
-    QTest::newRow("list label") << "label_4" << int(QAccessible::StaticText) << "Select Device:" << "";
-    QTest::newRow("scan") << "buttonScan" << int(QAccessible::PushButton) << "Scan" << "Looks for adapters";
-    QTest::newRow("list") << "listDevice" << int(QAccessible::List) << "Select Device" << "The adapters";
-    QTest::newRow("configure") << "buttonConfigure" << int(QAccessible::PushButton) << "Configure >" << "Opens";
-    QTest::newRow("back") << "buttonBack_5" << int(QAccessible::PushButton) << "Back" << "Back to the device list";
-    QTest::newRow("banner before a selection") << "labelDeviceBanner" << int(QAccessible::StaticText) << "" << "";
-    QTest::newRow("factory default") << "buttonFactoryDefault" << int(QAccessible::PushButton) << "Factory Default"
+    QTest::newRow("list label") << "label_4" << int(QAccessible::StaticText) << "Select Device:"
+                                << "";
+    QTest::newRow("scan") << "buttonScan" << int(QAccessible::PushButton) << "Scan"
+                          << "Looks for adapters";
+    QTest::newRow("list") << "listDevice" << int(QAccessible::List) << "Select Device"
+                          << "The adapters";
+    QTest::newRow("configure") << "buttonConfigure" << int(QAccessible::PushButton) << "Configure >"
+                               << "Opens";
+    QTest::newRow("back") << "buttonBack_5" << int(QAccessible::PushButton) << "Back"
+                          << "Back to the device list";
+    QTest::newRow("banner before a selection") << "labelDeviceBanner" << int(QAccessible::StaticText) << ""
+                                               << "";
+    QTest::newRow("factory default") << "buttonFactoryDefault" << int(QAccessible::PushButton)
+                                     << "Factory Default"
                                      << "Resets the adapter";
     QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << int(QAccessible::PushButton) << "Firmware Upgrade"
                              << "Writes new firmware";
-    QTest::newRow("simple connect") << "buttonSimpleConnect" << int(QAccessible::PushButton) << "Simple Connect"
+    QTest::newRow("simple connect") << "buttonSimpleConnect" << int(QAccessible::PushButton)
+                                    << "Simple Connect"
                                     << "Starts pairing";
     QTest::newRow("change key") << "buttonChangeKey" << int(QAccessible::PushButton) << "Change Key"
                                 << "Sets the network password";
-    QTest::newRow("restart") << "buttonRestart" << int(QAccessible::PushButton) << "Restart" << "Starts the adapter again";
+    QTest::newRow("restart") << "buttonRestart" << int(QAccessible::PushButton) << "Restart"
+                             << "Starts the adapter again";
     QTest::newRow("start-up picture") << "startup" << int(QAccessible::Client) << "Tandrel 1.01b01"
                                       << "Looking for adapters...";
-    QTest::newRow("result text") << "plainTextEdit" << int(QAccessible::EditableText) << "What pwlctl.exe reported"
+    QTest::newRow("result text") << "plainTextEdit" << int(QAccessible::EditableText)
+                                 << "What pwlctl.exe reported"
                                  << "";
 }
 
@@ -252,8 +299,8 @@ void TestWindow::keyboardSelection_data()
     QTest::newRow("focus alone") << QStringList() << "" << 0 << "page_4_1";
     QTest::newRow("Down with no current row") << QStringList{"Down"} << first << 1 << "page_4_1";
     QTest::newRow("Down, Down, Up") << QStringList{"Down", "Down", "Up"} << first << 3 << "page_4_1";
-    QTest::newRow("End, then Down at the last row") << QStringList{"Down", "End", "Down"} << second << 2
-                                                    << "page_4_1";
+    QTest::newRow("End, then Down at the last row")
+        << QStringList{"Down", "End", "Down"} << second << 2 << "page_4_1";
     QTest::newRow("typing a first letter") << QStringList{"1"} << second << 1 << "page_4_1";
     QTest::newRow("Return") << QStringList{"Down", "Return"} << first << 2 << "page_5";
     QTest::newRow("Enter with no current row") << QStringList{"Enter"} << "" << 0 << "page_4_1";
@@ -269,8 +316,9 @@ void TestWindow::keyboardSelection()
     QFETCH(QString, selected);
     QFETCH(int, records);
     QFETCH(QString, page);
-    dir->writeState({simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"),
-                     simAdapter("12:1A:7E:00:00:22", interfaceA(), "Model08_FW2.00_FWDate_Mar 03 2015")});
+    dir->writeState(
+        {simAdapter("02:1A:7E:00:00:11", interfaceA(), "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"),
+         simAdapter("12:1A:7E:00:00:22", interfaceA(), "Model08_FW2.00_FWDate_Mar 03 2015")});
     Widget window;
     WindowProbe probe(window);
     probe.session().setLocalAddresses({interfaceA()});
@@ -300,7 +348,8 @@ void TestWindow::keyboardSelection()
         QCOMPARE(selections.last(), "selected Device = " + selected);
     QCOMPARE(probe.session().selectedDevice().address, selected);
     QCOMPARE(probe.child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(), page);
-    QCOMPARE(dir->calls().count({interfaceA(), "apfw_factory_reset", "-m", selected}), int(keys.contains("Alt+F")));
+    QCOMPARE(dir->calls().count({interfaceA(), "apfw_factory_reset", "-m", selected}),
+             int(keys.contains("Alt+F")));
     const bool scanned = keys.contains("scan");
     // What the list shows as selected is what Tandrel has selected; a scan asks for a new choice.
     QCOMPARE(probe.button("buttonConfigure")->isEnabled(), !selected.isEmpty() && !scanned);
@@ -310,7 +359,8 @@ void TestWindow::keyboardSelection()
         QVERIFY(shown.first().data().toString().startsWith(selected));
     if (page == "page_5") {
         // On the first action after Configure, on the one that ran after an action.
-        QCOMPARE(window.focusWidget(), probe.button(keys.contains("Alt+F") ? "buttonFactoryDefault" : "buttonRestart"));
+        QCOMPARE(window.focusWidget(),
+                 probe.button(keys.contains("Alt+F") ? "buttonFactoryDefault" : "buttonRestart"));
         probe.button("buttonBack_5")->click();
     }
     // Back, or after a scan: the focus on the list, on the selected adapter's row.
@@ -402,7 +452,8 @@ void TestWindow::logWriteFailures()
     QVERIFY(limitFileSize(-1));
     window.session().appendLog("room at last");
     log = dir->log();
-    const int gap = log.indexOf(QRegularExpression("\\d+ records of the event log could not be written and were lost\\."));
+    const int gap = log.indexOf(
+        QRegularExpression("\\d+ records of the event log could not be written and were lost\\."));
     QVERIFY(gap > 0);
     const int lost = log.at(gap).section(' ', 0, 0).toInt();
     QVERIFY2(lost > 16 && lost < 80, qPrintable(log.at(gap)));

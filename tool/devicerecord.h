@@ -14,8 +14,8 @@ struct DeviceRecord
 
     bool operator==(const DeviceRecord &other) const
     {
-        return address == other.address && at == other.at && hfid == other.hfid
-               && interfaceAddress == other.interfaceAddress;
+        return address == other.address && at == other.at && hfid == other.hfid &&
+               interfaceAddress == other.interfaceAddress;
     }
 };
 

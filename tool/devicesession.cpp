@@ -25,8 +25,7 @@ QList<QString> localHardwareAddresses()
 
 DeviceSession::DeviceSession(Host *host)
     : host(host)
-{
-}
+{}
 
 bool DeviceSession::startLog(const QString &fileName, const QString &previousName)
 {

@@ -41,7 +41,8 @@ int watch(const std::wstring &title, double seconds)
         for (HWND window : windowsTitled(title)) {
             ++looks;
             DWORD_PTR result = 0;
-            const bool answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+            const bool answered =
+                SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
             if (IsHungAppWindow(window) || !answered) {
                 ++hung;
                 std::printf("hung after %.1f s\n", waited);
@@ -79,8 +80,8 @@ int wmain(int argc, wchar_t *argv[])
         monitor.cbSize = sizeof monitor;
         GetMonitorInfoW(MonitorFromWindow(found.front(), MONITOR_DEFAULTTONEAREST), &monitor);
         const RECT &work = monitor.rcWork;
-        std::printf("window %ld %ld %ld %ld work %ld %ld %ld %ld\n", frame.left, frame.top, frame.right, frame.bottom,
-                    work.left, work.top, work.right, work.bottom);
+        std::printf("window %ld %ld %ld %ld work %ld %ld %ld %ld\n", frame.left, frame.top, frame.right,
+                    frame.bottom, work.left, work.top, work.right, work.bottom);
         return 0;
     }
     return 2;

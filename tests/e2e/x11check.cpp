@@ -49,8 +49,8 @@ int ping(Display *display, Window window, double limitMs)
         while (XPending(display)) {
             XEvent reply;
             XNextEvent(display, &reply);
-            if (reply.type == ClientMessage && reply.xclient.message_type == protocols
-                && Atom(reply.xclient.data.l[0]) == pingAtom && reply.xclient.data.l[1] == stamp) {
+            if (reply.type == ClientMessage && reply.xclient.message_type == protocols &&
+                Atom(reply.xclient.data.l[0]) == pingAtom && reply.xclient.data.l[1] == stamp) {
                 const double took = nowMs() - start;
                 std::printf("answered in %.0f ms\n", took);
                 return took <= limitMs ? 0 : 1;
@@ -79,8 +79,8 @@ int cover(Display *display, Window window, double ms)
     settings.override_redirect = True;
     settings.background_pixel = BlackPixel(display, DefaultScreen(display));
     const Window lid = XCreateWindow(display, DefaultRootWindow(display), x, y, unsigned(attributes.width),
-                                     unsigned(attributes.height), 0, CopyFromParent, InputOutput, CopyFromParent,
-                                     CWOverrideRedirect | CWBackPixel, &settings);
+                                     unsigned(attributes.height), 0, CopyFromParent, InputOutput,
+                                     CopyFromParent, CWOverrideRedirect | CWBackPixel, &settings);
     XMapRaised(display, lid);
     XSync(display, False);
     usleep(useconds_t(ms * 1000));
@@ -108,7 +108,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double ms = std::atof(argv[3]);
-    const int result = std::strcmp(argv[1], "ping") == 0 ? ping(display, window, ms) : cover(display, window, ms);
+    const int result =
+        std::strcmp(argv[1], "ping") == 0 ? ping(display, window, ms) : cover(display, window, ms);
     XCloseDisplay(display);
     return result;
 }

@@ -6,7 +6,8 @@ DiscoveryResult parseDiscoveryOutputWithQRegExp(const QString &output)
 {
     const QString tag = QStringLiteral("[discover_list]");
     const QRegExp deviceLine(QStringLiteral("\\[discover_list\\] device .* at .* interface .*"));
-    const QRegExp capture(QStringLiteral("\\[discover_list\\] device (.*) at (.*) interface .*(hfid: (.*))?"));
+    const QRegExp capture(
+        QStringLiteral("\\[discover_list\\] device (.*) at (.*) interface .*(hfid: (.*))?"));
 
     DiscoveryResult result;
     int start = deviceLine.indexIn(output);

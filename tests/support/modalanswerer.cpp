@@ -19,7 +19,8 @@ void ModalAnswerer::press(int standardButton)
 {
     queue([standardButton](QDialog *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
-        if (QAbstractButton *button = box ? box->button(QMessageBox::StandardButton(standardButton)) : nullptr)
+        if (QAbstractButton *button =
+                box ? box->button(QMessageBox::StandardButton(standardButton)) : nullptr)
             button->click();
         else
             dialog->reject();

@@ -38,10 +38,10 @@ public:
     ModalAnswerer();
 
     void queue(const Answer &answer) { answers.append(answer); }
-    void press(int standardButton);        // a QMessageBox button
-    void type(const QString &text);        // a QInputDialog: type, then OK
-    void chooseFile(const QString &path);  // a QFileDialog: select, then accept
-    void cancel();                         // any dialog: reject
+    void press(int standardButton);       // a QMessageBox button
+    void type(const QString &text);       // a QInputDialog: type, then OK
+    void chooseFile(const QString &path); // a QFileDialog: select, then accept
+    void cancel();                        // any dialog: reject
 
     QList<SeenDialog> seen;
     int pending() const { return answers.size(); }

@@ -8,8 +8,8 @@
 #include <QRegularExpression>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <iterator>
 #endif
@@ -49,9 +49,9 @@ void ToolDir::writeState(const QJsonArray &adapters, const QJsonObject &faults)
 {
     QFile file(filePath(QStringLiteral("pwlctl-sim.json")));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(QJsonDocument(QJsonObject{{QStringLiteral("adapters"), adapters},
-                                         {QStringLiteral("faults"), faults}})
-                   .toJson());
+    file.write(
+        QJsonDocument(QJsonObject{{QStringLiteral("adapters"), adapters}, {QStringLiteral("faults"), faults}})
+            .toJson());
 }
 
 QJsonObject ToolDir::state() const
@@ -129,7 +129,8 @@ QByteArray ToolDir::logBytes() const
 
 QStringList ToolDir::log() const
 {
-    static const QRegularExpression stamp(QStringLiteral("^\\[\\d\\d/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\] "));
+    static const QRegularExpression stamp(
+        QStringLiteral("^\\[\\d\\d/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\] "));
     // Read as text: the log is written in text mode, with CR LF line ends on Windows.
     QFile file(filePath(QStringLiteral("Tandrel.log")));
     file.open(QIODevice::ReadOnly | QIODevice::Text);
@@ -145,7 +146,8 @@ QStringList ToolDir::log() const
 int ToolDir::runningTools() const
 {
     // Every process whose executable is this directory's pwlctl.exe.
-    const QString tool = QDir::toNativeSeparators(QFileInfo(filePath(QStringLiteral("pwlctl.exe"))).absoluteFilePath());
+    const QString tool =
+        QDir::toNativeSeparators(QFileInfo(filePath(QStringLiteral("pwlctl.exe"))).absoluteFilePath());
     int count = 0;
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
@@ -153,15 +155,16 @@ int ToolDir::runningTools() const
     PROCESSENTRY32W entry;
     entry.dwSize = sizeof entry;
     for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (QString::fromWCharArray(entry.szExeFile).compare(QLatin1String("pwlctl.exe"), Qt::CaseInsensitive) != 0)
+        if (QString::fromWCharArray(entry.szExeFile)
+                .compare(QLatin1String("pwlctl.exe"), Qt::CaseInsensitive) != 0)
             continue;
         const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
         if (!process)
             continue;
         wchar_t path[MAX_PATH * 2];
         DWORD size = DWORD(std::size(path));
-        if (QueryFullProcessImageNameW(process, 0, path, &size)
-            && QString::fromWCharArray(path, int(size)).compare(tool, Qt::CaseInsensitive) == 0) {
+        if (QueryFullProcessImageNameW(process, 0, path, &size) &&
+            QString::fromWCharArray(path, int(size)).compare(tool, Qt::CaseInsensitive) == 0) {
             DWORD code = 0;
             if (GetExitCodeProcess(process, &code) && code == STILL_ACTIVE)
                 ++count;

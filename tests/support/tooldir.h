@@ -9,8 +9,14 @@
 #include <QTemporaryDir>
 
 // Interface addresses that no real machine has: the tests' adapters answer only there.
-inline QString interfaceA() { return QStringLiteral("02:00:00:00:00:0A"); }
-inline QString interfaceB() { return QStringLiteral("02:00:00:00:00:0B"); }
+inline QString interfaceA()
+{
+    return QStringLiteral("02:00:00:00:00:0A");
+}
+inline QString interfaceB()
+{
+    return QStringLiteral("02:00:00:00:00:0B");
+}
 
 // The resident memory of this process, in bytes (Linux).
 qint64 residentBytes();

@@ -10,7 +10,9 @@
 class WindowProbe
 {
 public:
-    explicit WindowProbe(Widget &window) : w(window) {}
+    explicit WindowProbe(Widget &window)
+        : w(window)
+    {}
 
     DeviceSession &session() const { return w.session(); }
     // The rows that the device list shows.
@@ -23,8 +25,7 @@ public:
         return texts;
     }
 
-    template <typename T = QWidget>
-    T *child(const char *name) const
+    template <typename T = QWidget> T *child(const char *name) const
     {
         return w.findChild<T *>(QLatin1String(name));
     }
