@@ -8,8 +8,9 @@
 #include <QRegularExpression>
 
 #ifdef Q_OS_WIN
-#include <tlhelp32.h>
 #include <windows.h>
+// Needs the types of windows.h.
+#include <tlhelp32.h>
 
 #include <iterator>
 #endif
