@@ -32,14 +32,10 @@ private slots:
     void hfidCuts_data();
     void hfidCuts();
     void banner();
-    void rowAddress_data();
-    void rowAddress();
-    void deviceInfo_data();
-    void deviceInfo();
+    void readTexts_data();
+    void readTexts();
     void factoryDefault_data();
     void factoryDefault();
-    void reportedHfid_data();
-    void reportedHfid();
     void fittedHfid_data();
     void fittedHfid();
     void simpleConnect();
@@ -47,21 +43,19 @@ private slots:
     void shownTexts();
 };
 
+// clang-format off
 void TestLogic::logRecord_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("record");
-    QTest::newRow("plain") << "==== Tandrel started ===="
-                           << "[26/12/07 00:28:48] ==== Tandrel started ====\n";
-    QTest::newRow("outer white space trimmed") << " \t\n x y \r\n\n"
-                                               << "[26/12/07 00:28:48] x y\n";
-    QTest::newRow("empty") << ""
-                           << "[26/12/07 00:28:48] \n";
-    QTest::newRow("white space only") << " \n\t "
-                                      << "[26/12/07 00:28:48] \n";
-    QTest::newRow("continuation lines untouched") << "first\n  second\r\nthird\n"
-                                                  << "[26/12/07 00:28:48] first\n  second\r\nthird\n";
+    QTest::newRow("plain") << "==== Tandrel started ====" << "[26/12/07 00:28:48] ==== Tandrel started ====\n";
+    QTest::newRow("outer white space trimmed") << " \t\n x y \r\n\n" << "[26/12/07 00:28:48] x y\n";
+    QTest::newRow("empty") << "" << "[26/12/07 00:28:48] \n";
+    QTest::newRow("white space only") << " \n\t " << "[26/12/07 00:28:48] \n";
+    QTest::newRow("continuation lines untouched")
+        << "first\n  second\r\nthird\n" << "[26/12/07 00:28:48] first\n  second\r\nthird\n";
 }
+// clang-format on
 
 void TestLogic::logRecord()
 {
@@ -75,6 +69,7 @@ void TestLogic::logRecord()
     QCOMPARE(QString::fromUtf8(logRecordBytes(utc.toOffsetFromUtc(5 * 3600 + 1800), message, false)), record);
 }
 
+// clang-format off
 void TestLogic::previousLog_data()
 {
     QTest::addColumn<QStringList>("before"); // what Tandrel.log, then Tandrel.previous.log, held
@@ -84,9 +79,9 @@ void TestLogic::previousLog_data()
     QTest::newRow("the last log kept") << QStringList{"last\n"} << "last\n" << true;
     QTest::newRow("an older one replaced") << QStringList{"last\n", "older\n"} << "last\n" << true;
     // A name that cannot be replaced, even by root.
-    QTest::newRow("not kept: a folder by that name")
-        << QStringList{"last\n", "<folder>"} << "<folder>" << false;
+    QTest::newRow("not kept: a folder by that name") << QStringList{"last\n", "<folder>"} << "<folder>" << false;
 }
+// clang-format on
 
 void TestLogic::previousLog()
 {
@@ -140,6 +135,7 @@ void TestLogic::halfScreen_data()
     QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << QSize(0, 0);
 }
 
+// clang-format off
 void TestLogic::onScreen_data()
 {
     QTest::addColumn<QRect>("frame");
@@ -149,9 +145,9 @@ void TestLogic::onScreen_data()
     QTest::newRow("passes the bottom: up") << QRect(480, 270, 960, 920) << QPoint(480, 120);
     QTest::newRow("passes the right: left") << QRect(1500, 0, 960, 540) << QPoint(960, 0);
     QTest::newRow("above and left of the area: in") << QRect(-30, -20, 960, 540) << QPoint(0, 0);
-    QTest::newRow("taller than the area: its top on the area")
-        << QRect(480, 270, 960, 1200) << QPoint(480, 0);
+    QTest::newRow("taller than the area: its top on the area") << QRect(480, 270, 960, 1200) << QPoint(480, 0);
 }
+// clang-format on
 
 void TestLogic::onScreen()
 {
@@ -167,6 +163,7 @@ void TestLogic::halfScreen()
     QCOMPARE(halfScreenSize(screen), half);
 }
 
+// clang-format off
 void TestLogic::toolOutput_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -174,12 +171,10 @@ void TestLogic::toolOutput_data()
     QTest::newRow("ends at the first NUL") << QByteArray("abc\0def\0", 8) << "abc";
     QTest::newRow("NUL first") << QByteArray("\0abc", 4) << "";
     QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9\n") << QString::fromUtf8("caf\xc3\xa9\n");
-    QTest::newRow("invalid UTF-8 is replaced, not dropped") << QByteArray("a\xff"
-                                                                          "b")
-                                                            << QString::fromUtf8("a\xef\xbf\xbd"
-                                                                                 "b");
+    QTest::newRow("invalid UTF-8 is replaced, not dropped") << QByteArray("a\xff" "b") << QString::fromUtf8("a\xef\xbf\xbd" "b");
     QTest::newRow("line ends kept") << QByteArray("x\r\ny\n\n") << "x\r\ny\n\n";
 }
+// clang-format on
 
 void TestLogic::toolOutput()
 {
@@ -223,6 +218,7 @@ void TestLogic::busyCaption()
     QCOMPARE(::busyCaption(elapsedMs, closing), caption);
 }
 
+// clang-format off
 void TestLogic::hfidCuts_data()
 {
     QTest::addColumn<QString>("hfid");
@@ -230,62 +226,19 @@ void TestLogic::hfidCuts_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("prefix");
-    QTest::newRow("usual") << "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"
-                           << "Model07"
-                           << "1.02"
-                           << "Jan 15 2014"
-                           << "Xyz";
-    QTest::newRow("capital B") << "Xyz_Model07_FW1.02B05_FWDate_Jan 15 2014"
-                               << "Model07"
-                               << "1.02"
-                               << "Jan 15 2014"
-                               << "Xyz";
-    QTest::newRow("no build letter") << "Model07_FW2.00_FWDate_Mar 03 2015"
-                                     << "Model07"
-                                     << "2.00"
-                                     << "Mar 03 2015"
-                                     << "";
-    QTest::newRow("no separator after marker") << "Model07_FW1.02b05_FWDate2014-01-15"
-                                               << "Model07"
-                                               << "1.02"
-                                               << "014-01-15"
-                                               << "";
-    QTest::newRow("long date cut to 11") << "M_FW1_FWDate_Jan 15 2014 extra"
-                                         << "M"
-                                         << "1"
-                                         << "Jan 15 2014"
-                                         << "";
-    QTest::newRow("short date whole") << "M_FW1_FWDate_2014"
-                                      << "M"
-                                      << "1"
-                                      << "2014"
-                                      << "";
-    QTest::newRow("no markers") << "Model07"
-                                << "Model07"
-                                << "del07"
-                                << ""
-                                << "";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << ""
-                           << "";
-    QTest::newRow("last underscore counts") << "Xyz_PL_A_FW2.00b01"
-                                            << "A"
-                                            << "2.00"
-                                            << "A_FW2.00b01"
-                                            << "Xyz_PL";
-    QTest::newRow("underscores in the prefix") << "My_Home_Net_PL500_FW1.0_FWDate_Jan 01 2020"
-                                               << "PL500"
-                                               << "1.0"
-                                               << "Jan 01 2020"
-                                               << "My_Home_Net";
-    QTest::newRow("no FW markers, underscores") << "Kitchen_PL500"
-                                                << "PL500"
-                                                << "tchen_PL500"
-                                                << "_PL500"
-                                                << "Kitchen";
+    QTest::newRow("usual") << "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz";
+    QTest::newRow("capital B") << "Xyz_Model07_FW1.02B05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz";
+    QTest::newRow("no build letter") << "Model07_FW2.00_FWDate_Mar 03 2015" << "Model07" << "2.00" << "Mar 03 2015" << "";
+    QTest::newRow("no separator after marker") << "Model07_FW1.02b05_FWDate2014-01-15" << "Model07" << "1.02" << "014-01-15" << "";
+    QTest::newRow("long date cut to 11") << "M_FW1_FWDate_Jan 15 2014 extra" << "M" << "1" << "Jan 15 2014" << "";
+    QTest::newRow("short date whole") << "M_FW1_FWDate_2014" << "M" << "1" << "2014" << "";
+    QTest::newRow("no markers") << "Model07" << "Model07" << "del07" << "" << "";
+    QTest::newRow("empty") << "" << "" << "" << "" << "";
+    QTest::newRow("last underscore counts") << "Xyz_PL_A_FW2.00b01" << "A" << "2.00" << "A_FW2.00b01" << "Xyz_PL";
+    QTest::newRow("underscores in the prefix") << "My_Home_Net_PL500_FW1.0_FWDate_Jan 01 2020" << "PL500" << "1.0" << "Jan 01 2020" << "My_Home_Net";
+    QTest::newRow("no FW markers, underscores") << "Kitchen_PL500" << "PL500" << "tchen_PL500" << "_PL500" << "Kitchen";
 }
+// clang-format on
 
 void TestLogic::hfidCuts()
 {
@@ -316,52 +269,47 @@ void TestLogic::banner()
     QCOMPARE(banner, QString(maxShownChars, 'M') + QChar(0x2026) + "|1.0|Jan 01 2020");
 }
 
-void TestLogic::rowAddress_data()
+// clang-format off
+void TestLogic::readTexts_data()
 {
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<QString>("address");
-    QTest::newRow("usual") << "AA:BB:CC:00:00:01 - Model07"
-                           << "AA:BB:CC:00:00:01";
-    QTest::newRow("empty model") << "AA:BB:CC:00:00:01 - "
-                                 << "AA:BB:CC:00:00:01";
-    QTest::newRow("first separator") << "A - B - C"
-                                     << "A";
-    QTest::newRow("no separator, whole") << "AA:BB -Model"
-                                         << "AA:BB -Model";
-    QTest::newRow("empty address") << " - Model07"
-                                   << "";
+    QTest::addColumn<QString>("reading"); // what is read from the text
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+    // The address part of a device row.
+    QTest::newRow("row: usual") << "row" << "AA:BB:CC:00:00:01 - Model07" << "AA:BB:CC:00:00:01";
+    QTest::newRow("row: empty model") << "row" << "AA:BB:CC:00:00:01 - " << "AA:BB:CC:00:00:01";
+    QTest::newRow("row: first separator") << "row" << "A - B - C" << "A";
+    QTest::newRow("row: no separator, whole") << "row" << "AA:BB -Model" << "AA:BB -Model";
+    QTest::newRow("row: empty address") << "row" << " - Model07" << "";
+    // What the device-information window shows.
+    QTest::newRow("info: report after the marker")
+        << "info" << "[apsta_info] Done.\nline one\nline two\n" << "==== SUCCESS ====\nline one\nline two";
+    QTest::newRow("info: lines before the marker dropped") << "info" << "querying\n[apsta_info] Done.\nx" << "==== SUCCESS ====\nx";
+    QTest::newRow("info: marker twice")
+        << "info" << "[apsta_info] Done.\na\n[apsta_info] Done.\nb" << "==== SUCCESS ====\na\n==== SUCCESS ====\nb";
+    QTest::newRow("info: other letter case") << "info" << "[APSTA_INFO] DONE.\nx" << "==== ERROR ====\n[APSTA_INFO] DONE.\nx";
+    QTest::newRow("info: empty") << "info" << "" << "==== ERROR ====";
+    QTest::newRow("info: trailing white space") << "info" << "  x \n\n" << "==== ERROR ====\n  x";
+    // The HFID that get_hfid reports.
+    QTest::newRow("hfid: usual") << "hfid" << "[get_hfid] manufacturer hfid: PL500_FW2.01b03_FWDate_Jun 30 2016\n"
+                                 << "PL500_FW2.01b03_FWDate_Jun 30 2016";
+    QTest::newRow("hfid: later lines belong to it") << "hfid" << "hfid: A\nB\n\n" << "A\nB";
+    QTest::newRow("hfid: two markers, first counts") << "hfid" << "x hfid: A hfid: B" << "A hfid: B";
+    QTest::newRow("hfid: no marker gives nothing") << "hfid" << "abcdefghij" << "";
+    QTest::newRow("hfid: nothing after the marker") << "hfid" << "[get_hfid] hfid: \t \n" << "";
+    QTest::newRow("hfid: marker needs its space") << "hfid" << "hfid:A" << "";
 }
+// clang-format on
 
-void TestLogic::rowAddress()
+void TestLogic::readTexts()
 {
-    QFETCH(QString, row);
-    QFETCH(QString, address);
-    QCOMPARE(::rowAddress(row), address);
-}
-
-void TestLogic::deviceInfo_data()
-{
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("report after the marker") << "[apsta_info] Done.\nline one\nline two\n"
-                                             << "==== SUCCESS ====\nline one\nline two";
-    QTest::newRow("lines before the marker dropped") << "querying\n[apsta_info] Done.\nx"
-                                                     << "==== SUCCESS ====\nx";
-    QTest::newRow("marker twice") << "[apsta_info] Done.\na\n[apsta_info] Done.\nb"
-                                  << "==== SUCCESS ====\na\n==== SUCCESS ====\nb";
-    QTest::newRow("other letter case") << "[APSTA_INFO] DONE.\nx"
-                                       << "==== ERROR ====\n[APSTA_INFO] DONE.\nx";
-    QTest::newRow("empty") << ""
-                           << "==== ERROR ====";
-    QTest::newRow("trailing white space") << "  x \n\n"
-                                          << "==== ERROR ====\n  x";
-}
-
-void TestLogic::deviceInfo()
-{
-    QFETCH(QString, output);
-    QFETCH(QString, shown);
-    QCOMPARE(deviceInfoText(output), shown);
+    QFETCH(QString, reading);
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    QCOMPARE(reading == "row"    ? rowAddress(text)
+             : reading == "info" ? deviceInfoText(text)
+                                 : reportedHfid(text),
+             read);
 }
 
 void TestLogic::factoryDefault_data()
@@ -385,33 +333,7 @@ void TestLogic::factoryDefault()
     QCOMPARE(errorText("", true), "==== ERROR ====\n");
 }
 
-void TestLogic::reportedHfid_data()
-{
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("hfid");
-    QTest::newRow("usual") << "[get_hfid] manufacturer hfid: PL500_FW2.01b03_FWDate_Jun 30 2016\n"
-                           << "PL500_FW2.01b03_FWDate_Jun 30 2016";
-    QTest::newRow("later lines belong to it") << "hfid: A\nB\n\n"
-                                              << "A\nB";
-    QTest::newRow("two markers, first counts") << "x hfid: A hfid: B"
-                                               << "A hfid: B";
-    QTest::newRow("no marker gives nothing") << "abcdefghij"
-                                             << "";
-    QTest::newRow("nothing after the marker") << "[get_hfid] hfid: \t \n"
-                                              << "";
-    QTest::newRow("marker needs its space") << "hfid:A"
-                                            << "";
-}
-
-void TestLogic::reportedHfid()
-{
-    QFETCH(QString, output);
-    QFETCH(QString, hfid);
-    QCOMPARE(::reportedHfid(output), hfid);
-    QCOMPARE(keptUserHfid("Xyz", "M_FW1"), "Xyz_M_FW1");
-    QCOMPARE(keptUserHfid("", "M_FW1"), "M_FW1");
-}
-
+// clang-format off
 void TestLogic::fittedHfid_data()
 {
     QTest::addColumn<QString>("prefix");
@@ -420,16 +342,15 @@ void TestLogic::fittedHfid_data()
     const QString m30 = QString(30, 'M');
     QTest::newRow("fits") << "Den" << m30 << "Den_" + m30;
     QTest::newRow("exactly 64 bytes") << QString(33, 'p') << m30 << QString(33, 'p') + "_" + m30;
-    QTest::newRow("one byte over: the prefix loses one")
-        << QString(34, 'p') << m30 << QString(33, 'p') + "_" + m30;
+    QTest::newRow("one byte over: the prefix loses one") << QString(34, 'p') << m30 << QString(33, 'p') + "_" + m30;
     QTest::newRow("no empty prefix is added") << "" << QString(70, 'M') << QString(70, 'M');
-    QTest::newRow("no room at all: the manufacturer's alone")
-        << "Den" << QString(63, 'M') << QString(63, 'M');
+    QTest::newRow("no room at all: the manufacturer's alone") << "Den" << QString(63, 'M') << QString(63, 'M');
     // U+1F50C takes four bytes and two UTF-16 units: never half of it.
     const QString plug = QString::fromUtf8("\xf0\x9f\x94\x8c");
-    QTest::newRow("a four-byte letter is not split")
-        << "ab" + plug + plug << QString(56, 'M') << "ab" + plug + "_" + QString(56, 'M');
+    QTest::newRow("a four-byte letter is not split") << "ab" + plug + plug << QString(56, 'M')
+                                                     << "ab" + plug + "_" + QString(56, 'M');
 }
+// clang-format on
 
 void TestLogic::fittedHfid()
 {
@@ -439,6 +360,8 @@ void TestLogic::fittedHfid()
     const FittedHfid fitted = fittedUserHfid(prefix, manufacturer);
     QCOMPARE(fitted.hfid, hfid);
     QCOMPARE(fitted.shortened, hfid != keptUserHfid(prefix, manufacturer));
+    QCOMPARE(keptUserHfid("Xyz", "M_FW1"), "Xyz_M_FW1");
+    QCOMPARE(keptUserHfid("", "M_FW1"), "M_FW1");
 }
 
 void TestLogic::simpleConnect()
@@ -449,6 +372,7 @@ void TestLogic::simpleConnect()
     QCOMPARE(simpleConnectText("", "", false), "==== ERROR ====\n");
 }
 
+// clang-format off
 void TestLogic::shownTexts_data()
 {
     const QString closing = "[The output goes on. The whole of it is in Tandrel.log.]";
@@ -457,17 +381,16 @@ void TestLogic::shownTexts_data()
     QTest::addColumn<int>("maxChars");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("shortened");
-    QTest::newRow("short: untouched") << "a\nb\n"
-                                      << 4 << "a\nb\n"
-                                      << "a\nb\n";
+    QTest::newRow("short: untouched") << "a\nb\n" << 4 << "a\nb\n" << "a\nb\n";
     QTest::newRow("long: cut at the last line end that fits")
-        << "line1\nline2\nline3\n"
-        << 14 << "line1\nline2\n" + closing << "line1\nline2\nli" + ellipsis;
+        << "line1\nline2\nline3\n" << 14 << "line1\nline2\n" + closing << "line1\nline2\nli" + ellipsis;
     QTest::newRow("long without a near line end: cut at the limit")
         << "a\nbcdefghij" << 6 << "a\nbcde\n" + closing << "a\nbcde" + ellipsis;
-    QTest::newRow("a surrogate pair is not split") << "abc" + QString::fromUtf8("\xF0\x9F\x94\x8C") + "def"
-                                                   << 4 << "abc\n" + closing << "abc" + ellipsis;
+    QTest::newRow("a surrogate pair is not split")
+        << "abc" + QString::fromUtf8("\xF0\x9F\x94\x8C") + "def" << 4 << "abc\n" + closing
+        << "abc" + ellipsis;
 }
+// clang-format on
 
 void TestLogic::shownTexts()
 {

@@ -25,15 +25,12 @@ private slots:
     void cleanup();
     void deviceInfo_data();
     void deviceInfo();
-    void resultWindows();
     void factoryDefault_data();
     void factoryDefault();
     void upgradeCancelled();
     void upgradeKeep();
-    void upgradeReset();
-    void upgradeFails();
-    void upgradeKeepsName_data();
-    void upgradeKeepsName();
+    void upgrade_data();
+    void upgrade();
     void restart_data();
     void restart();
     void simpleConnect_data();
@@ -82,21 +79,22 @@ void TestOperations::init()
 
 void TestOperations::cleanup()
 {
-    window.reset();
+    window.reset(); // and its result windows with it
     QCOMPARE(dir->runningTools(), 0);
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
 }
 
+// clang-format off
 void TestOperations::deviceInfo_data()
 {
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("shown");
     QTest::newRow("report") << "[apsta_info] Done.\nDevice address: X\nUser HFID: Y\n"
                             << "==== SUCCESS ====\nDevice address: X\nUser HFID: Y";
-    QTest::newRow("silent tool") << ""
-                                 << "==== ERROR ====";
+    QTest::newRow("silent tool") << "" << "==== ERROR ====";
 }
+// clang-format on
 
 void TestOperations::deviceInfo()
 {
@@ -115,33 +113,25 @@ void TestOperations::deviceInfo()
     DialogDeviceInfo *result = results().last();
     QVERIFY(result->isVisible() && !result->isModal());
     QCOMPARE(result->windowTitle(), "");
-    results().last()->findChild<QPushButton *>("buttonOK")->click();
+    // A second window beside the first; OK hides one, which lives on with the main window.
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
+    result->findChild<QPushButton *>("buttonOK")->click();
+    QVERIFY(!result->isVisible() && results().last()->isVisible());
+    QCOMPARE(results().size(), 2);
 }
 
-void TestOperations::resultWindows()
-{
-    dir->setFault("apsta_info", {{"stdout", "nothing useful"}});
-    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
-    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
-    const auto windows = results();
-    QCOMPARE(windows.size(), 2);
-    windows.first()->findChild<QPushButton *>("buttonOK")->click();
-    QVERIFY(!windows.first()->isVisible());
-    QVERIFY(windows.last()->isVisible());
-    QCOMPARE(results().size(), 2); // OK hides a window; it lives on with the main window
-    windows.last()->close();
-}
-
+// clang-format off
 void TestOperations::factoryDefault_data()
 {
     QTest::addColumn<QString>("output");
     QTest::addColumn<bool>("success");
     QTest::addColumn<QString>("shown");
     QTest::newRow("done") << "[apfw_factory_reset] Done.\n" << true << "";
-    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n"
-                                    << false << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
+    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n" << false
+                                    << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
     QTest::newRow("silent") << "" << false << "==== ERROR ====";
 }
+// clang-format on
 
 void TestOperations::factoryDefault()
 {
@@ -243,45 +233,11 @@ void TestOperations::upgradeKeep()
     QCOMPARE(answerer.seen.last().buttons, QStringList{path});
 }
 
-void TestOperations::upgradeReset()
+// clang-format off
+void TestOperations::upgrade_data()
 {
-    ModalAnswerer answerer;
-    answerer.chooseFile(firmware);
-    answerer.press(QMessageBox::No);
-    answerer.press(QMessageBox::Ok);
-    probe->button("buttonFirmwareUpgrade")->click();
-    QCOMPARE(answerer.texts().mid(1), (QStringList{"Keep current configuration?", "==== SUCCESS ===="}));
-    QCOMPARE(dir->calls().mid(0, 2), (QList<QStringList>{{interfaceA(), "upgrade_ggl", firmware, "-m", dev1},
-                                                         {interfaceA(), "apfw_factory_reset", "-m", dev1}}));
-    QCOMPARE(probe->session().devices().first().hfid, "PL500_FW2.01b03_FWDate_Jun 30 2016");
-    QCOMPARE(currentPage(), probe->child("page_4_1"));
-}
-
-void TestOperations::upgradeFails()
-{
-    const QString path = dir->filePath("garbage.pwfw");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not firmware");
-    file.close();
-    ModalAnswerer answerer;
-    answerer.chooseFile(path);
-    answerer.press(QMessageBox::Yes);
-    probe->button("buttonFirmwareUpgrade")->click();
-
-    QCOMPARE(answerer.seen.size(), 2);
-    QCOMPARE(lastResult(), "==== ERROR ====\n[upgrade_ggl] Error: " + path + ": not a firmware image\n");
-    // No keep runs, but back to the list and a rescan all the same.
-    QCOMPARE(dir->calls().size(), 2);
-    QCOMPARE(dir->calls().last(), (QStringList{interfaceA(), "discover_list", "-t", "2"}));
-    QCOMPARE(currentPage(), probe->child("page_4_1"));
-    QCOMPARE(probe->button("buttonFirmwareUpgrade")->text(), "Firmware &Upgrade");
-    QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), userHfid);
-    results().last()->close();
-}
-
-void TestOperations::upgradeKeepsName_data()
-{
+    QTest::addColumn<QString>("image"); // the file chosen
+    QTest::addColumn<bool>("keep");
     QTest::addColumn<QString>("oldHfid");
     QTest::addColumn<int>("awayMs");
     QTest::addColumn<QJsonObject>("writeFault");
@@ -292,33 +248,40 @@ void TestOperations::upgradeKeepsName_data()
     const QString upgraded = "PL500_FW2.01b03_FWDate_Jun 30 2016";
     const QStringList keep{"get_hfid", "set_hfid", "apcm_sta_restart"};
     QTest::newRow("adapter back after a while: asked again")
-        << userHfid << 1500 << QJsonObject() << QStringList(QStringList{"get_hfid", "get_hfid"} + keep)
-        << "==== SUCCESS ===="
-        << "Kitchen_" + upgraded;
+        << firmware << true << userHfid << 1500 << QJsonObject() << QStringList(QStringList{"get_hfid", "get_hfid"} + keep)
+        << "==== SUCCESS ====" << "Kitchen_" + upgraded;
     QTest::newRow("adapter not back in time: not renamed, the user told")
-        << userHfid << 60000 << QJsonObject() << QStringList{"get_hfid", "get_hfid", "get_hfid", "get_hfid"}
+        << firmware << true << userHfid << 60000 << QJsonObject() << QStringList{"get_hfid", "get_hfid", "get_hfid", "get_hfid"}
         << "==== ERROR ====\nThe adapter's name \"Kitchen\" could not be restored" << upgraded;
     QTest::newRow("name too long: the prefix shortened")
-        << "Living room upstairs by the TV_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
+        << firmware << true << "Living room upstairs by the TV_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
         << "==== SUCCESS ====\nThe adapter's name was too long for its new firmware and was shortened to "
-           "\"Living room upstairs by the T_" +
-               upgraded + "\"."
+           "\"Living room upstairs by the T_" + upgraded + "\"."
         << "Living room upstairs by the T_" + upgraded;
+    QTest::newRow("name not kept: a factory default after the upgrade")
+        << firmware << false << userHfid << 0 << QJsonObject() << QStringList{"apfw_factory_reset"}
+        << "==== SUCCESS ====" << upgraded;
+    // No keep runs, but back to the list and a rescan all the same.
+    QTest::newRow("not firmware: the tool's error, the adapter untouched")
+        << "garbage.pwfw" << true << userHfid << 0 << QJsonObject() << QStringList()
+        << "==== ERROR ====\n[upgrade_ggl] Error: garbage.pwfw: not a firmware image\n" << userHfid;
     const QString umlauts = QString(20, QChar(0xfc)); // two bytes each
     QTest::newRow("multi-byte prefix: cut between characters")
-        << umlauts + "_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
+        << firmware << true << umlauts + "_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
         << "==== SUCCESS ====\nThe adapter's name was too long" << umlauts.left(14) + "_" + upgraded;
     for (const auto &fault : {QJsonObject{{"crash", true}}, QJsonObject{{"exitCode", 3}},
                               QJsonObject{{"stdout", "[set_hfid] Error: flash full\n"}}}) {
         QTest::newRow(qPrintable("write fails: " + QJsonDocument(fault).toJson(QJsonDocument::Compact)))
-            << userHfid << 0 << fault << QStringList(keep.mid(0, 2))
-            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written."
-            << QString();
+            << firmware << true << userHfid << 0 << fault << QStringList(keep.mid(0, 2))
+            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written." << QString();
     }
 }
+// clang-format on
 
-void TestOperations::upgradeKeepsName()
+void TestOperations::upgrade()
 {
+    QFETCH(QString, image);
+    QFETCH(bool, keep);
     QFETCH(QString, oldHfid);
     QFETCH(int, awayMs);
     QFETCH(QJsonObject, writeFault);
@@ -336,9 +299,13 @@ void TestOperations::upgradeKeepsName()
     limits.adapterBackMs = 2500;
     probe->session().setLimits(limits);
 
+    QFile garbage("garbage.pwfw");
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not firmware") == 12);
+    garbage.close();
+
     ModalAnswerer answerer;
-    answerer.chooseFile(firmware);
-    answerer.press(QMessageBox::Yes);
+    answerer.chooseFile(QFileInfo(image).absoluteFilePath());
+    answerer.press(keep ? QMessageBox::Yes : QMessageBox::No);
     answerer.press(QMessageBox::Ok);
     QFile::remove(dir->filePath("pwlctl-sim.calls"));
     probe->button("buttonConfigure")->click();
@@ -348,37 +315,36 @@ void TestOperations::upgradeKeepsName()
     for (const QStringList &call : dir->calls())
         made << call.at(1);
     QCOMPARE(made, QStringList{"upgrade_ggl"} + subcommands + QStringList{"discover_list"});
+    QCOMPARE(currentPage(), probe->child("page_4_1"));
+    QCOMPARE(probe->button("buttonFirmwareUpgrade")->text(), "Firmware &Upgrade");
     const bool box = told.startsWith("==== SUCCESS ====");
-    QVERIFY2((box ? answerer.texts().last() : lastResult()).startsWith(told),
+    QVERIFY2((box ? answerer.texts().last() : lastResult().replace(dir->path() + "/", "")).startsWith(told),
              qPrintable(answerer.texts().last() + " | " + lastResult()));
     QCOMPARE(results().isEmpty(), box);
     if (!newHfid.isNull())
         QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
     // Every try is a run of its own in the log.
     QCOMPARE(dir->log().filter(" get_hfid manufacturer -m ").size(), subcommands.count("get_hfid"));
-    for (DialogDeviceInfo *result : results())
-        result->close();
 }
 
+// clang-format off
 void TestOperations::restart_data()
 {
     QTest::addColumn<int>("awayMs");
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QList<int>>("tries"); // get_hfid runs: the least and the most
     QTest::addColumn<QString>("told");     // the box's text, or the result window's
-    QTest::newRow("adapter back after 1.5 s")
-        << 1500 << QJsonObject() << QList<int>{2, 3}
-        << "==== SUCCESS ====\nThe adapter restarted and answers again.";
+    QTest::newRow("adapter back after 1.5 s") << 1500 << QJsonObject() << QList<int>{2, 3}
+                                              << "==== SUCCESS ====\nThe adapter restarted and answers again.";
     QTest::newRow("adapter not back in time")
         << 60000 << QJsonObject() << QList<int>{3, 3}
         << "==== ERROR ====\nThe adapter did not answer within 2 seconds of its restart.\n"
-           "[get_hfid] Error: no device " +
-               dev1 + " answers on interface " + interfaceA() + "\n";
+           "[get_hfid] Error: no device " + dev1 + " answers on interface " + interfaceA() + "\n";
     QTest::newRow("restart refused")
-        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}}
-        << QList<int>{0, 0}
+        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}} << QList<int>{0, 0}
         << "==== ERROR ====\nThe adapter could not be restarted.\n[apcm_sta_restart] Error: busy\n";
 }
+// clang-format on
 
 void TestOperations::restart()
 {
@@ -457,7 +423,6 @@ void TestOperations::simpleConnect()
     QCOMPARE(results().last()->size(), QSize(397, 251));
     QCOMPARE(probe->button("buttonSimpleConnect")->text(), "Simple &Connect");
     QVERIFY(probe->button("buttonSimpleConnect")->isEnabled());
-    results().last()->close();
 }
 
 void TestOperations::changeKey_data()
@@ -498,7 +463,6 @@ void TestOperations::changeKey()
     QVERIFY(!dir->logBytes().contains("my home network"));
     QVERIFY(lastResult().startsWith("[set_npw] Done.\n"));
     QVERIFY(lastResult().endsWith("[set_key] Done.\n")); // as printed, trailing line feed included
-    results().last()->close();
 }
 
 void TestOperations::hangingToolsAreEnded()
@@ -521,10 +485,9 @@ void TestOperations::hangingToolsAreEnded()
     QCOMPARE(dir->calls().size(), 1 + 6);
     QCOMPARE(dir->log().count("Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=2."), 1 + 6);
     QVERIFY(answerer.seen.isEmpty());
-    for (DialogDeviceInfo *result : results())
-        result->close();
 }
 
+// clang-format off
 void TestOperations::closeWaitsForAction_data()
 {
     QTest::addColumn<bool>("upgrade");
@@ -534,19 +497,17 @@ void TestOperations::closeWaitsForAction_data()
     // session, or that request and then the session's end all the same (Windows ends Tandrel).
     QTest::addColumn<QString>("request");
     const QStringList keep{"upgrade_ggl", "get_hfid", "set_hfid", "apcm_sta_restart"};
-    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default"
-                                     << "close";
+    QTest::newRow("factory default") << false << QStringList{"apfw_factory_reset"} << "&Factory Default" << "close";
     // The rescan at the end is left out: the window closes instead.
-    QTest::newRow("firmware upgrade, keeping the name") << true << keep << "Running..., closing when done"
-                                                        << "close";
+    QTest::newRow("firmware upgrade, keeping the name")
+        << true << keep << "Running..., closing when done" << "close";
     // Refused, and not taken for a close: the rescan runs, and Tandrel stays.
     QTest::newRow("firmware upgrade, a session end refused")
-        << true << QStringList(keep + QStringList{"discover_list"}) << "Running..."
-        << "session end";
+        << true << QStringList(keep + QStringList{"discover_list"}) << "Running..." << "session end";
     QTest::newRow("factory default, the session ended all the same")
-        << false << QStringList{"apfw_factory_reset"} << "&Factory Default"
-        << "session ended";
+        << false << QStringList{"apfw_factory_reset"} << "&Factory Default" << "session ended";
 }
+// clang-format on
 
 void TestOperations::closeWaitsForAction()
 {

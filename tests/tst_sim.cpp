@@ -54,8 +54,6 @@ class TestSim : public QObject
 
 private slots:
     void init();
-    void markers_data();
-    void markers();
     void stateCarriesOver();
     void networkKey();
     void simultaneousRuns();
@@ -79,40 +77,6 @@ void TestSim::init()
                      simAdapter(dev2, interfaceB(), "PL1200E_FW2.00b01_FWDate_Mar 03 2015")});
     firmware = QStringLiteral(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw");
     QVERIFY(QFile::exists(firmware));
-}
-
-void TestSim::markers_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("marker");
-    QTest::newRow("discover_list")
-        << QStringList{interfaceA(), "discover_list", "-t", "2"}
-        << "[discover_list] device 02:1A:7E:00:00:11 at 02:1A:7E:00:00:01 interface eth9 "
-           "hfid: Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014\n[discover_list] ";
-    QTest::newRow("apsta_info") << cmd({"apsta_info"})
-                                << "[apsta_info] Done.\nDevice address: 02:1A:7E:00:00:11";
-    QTest::newRow("apfw_factory_reset") << cmd({"apfw_factory_reset"}) << "[apfw_factory_reset] Done.";
-    QTest::newRow("upgrade_ggl") << cmd({"upgrade_ggl",
-                                         QString(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw")})
-                                 << "[upgrade_ggl] Done.";
-    QTest::newRow("get_hfid") << cmd({"get_hfid", "manufacturer"})
-                              << "hfid: PL500_FW1.02b05_FWDate_Jan 15 2014\n";
-    QTest::newRow("set_hfid") << cmd({"set_hfid", "user", "Den_PL500_FW1.02b05_FWDate_Jan 15 2014"})
-                              << "[set_hfid] Done.";
-    QTest::newRow("apcm_sta_restart") << cmd({"apcm_sta_restart"}) << "[apcm_sta_restart] Done.";
-    QTest::newRow("randomize") << cmd({"apcm_uke_cmd", "randomize"}) << "[apcm_uke_cmd] action SUCCESS.";
-    QTest::newRow("start") << cmd({"apcm_uke_cmd", "start"}) << "[apcm_uke_cmd] action SUCCESS.";
-    QTest::newRow("set_npw") << cmd({"set_npw", "my secret pw", "secure", "set_key"}) << "[set_key] Done.";
-}
-
-void TestSim::markers()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, marker);
-    const Run run = runTool(args);
-    QVERIFY2(QString::fromUtf8(run.output).contains(marker), run.output.constData());
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(dir->calls().last(), args);
 }
 
 void TestSim::stateCarriesOver()
@@ -176,29 +140,15 @@ void TestSim::simultaneousRuns()
 
 void TestSim::faults()
 {
+    // Crashes, hangs and delays are seen through Tandrel's own runs (tst_session, tst_toolprocess
+    // and the wine session); here, what no other test would show.
     const QStringList info = cmd({"apsta_info"});
-
     dir->setFault("apsta_info", {{"exitCode", 7}, {"runs", 1}});
     QCOMPARE(runTool(info).exitCode, 7);
     QCOMPARE(runTool(info).exitCode, 0); // the one counted run is used up
-
+    // Bytes as they are, on Windows too: no line feed made a CR LF.
     dir->setFault("apsta_info", {{"stdoutHex", "61626300646566ff0a"}});
     QCOMPARE(runTool(info).output, QByteArray("abc\0def\xff\n", 9));
-
-    dir->setFault("apsta_info", {{"crash", true}});
-    QCOMPARE(runTool(info).status, QProcess::CrashExit);
-
-    dir->setFault("apsta_info", {{"hang", true}, {"stdout", "partial\n"}});
-    const Run hang = runTool(info, 1500);
-    QVERIFY(!hang.finished);
-    QCOMPARE(hang.output, QByteArray("partial\n"));
-
-    dir->setFault("apsta_info", {{"delayMs", 300}});
-    runTool(info);
-    const QList<QJsonObject> records = dir->callRecords();
-    const qint64 took = records.last().value("end").toVariant().toLongLong() -
-                        records.at(records.size() - 2).value("start").toVariant().toLongLong();
-    QVERIFY2(took >= 300, QByteArray::number(took));
 
     // The action word picks a fault of its own.
     dir->setFault("apcm_uke_cmd start", {{"stdout", "[apcm_uke_cmd] action FAILED.\n"}, {"runs", 2}});
@@ -208,6 +158,7 @@ void TestSim::faults()
     QVERIFY(runTool(cmd({"apcm_uke_cmd", "start"})).output.contains("SUCCESS"));
 }
 
+// clang-format off
 void TestSim::badInputChangesNothing_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -229,11 +180,11 @@ void TestSim::badInputChangesNothing_data()
     QTest::newRow("truncated firmware") << cmd({"upgrade_ggl", "bad.pwfw"}) << truncated;
     QTest::newRow("not firmware") << cmd({"upgrade_ggl", "bad.pwfw"}) << QByteArray("hello world");
     QTest::newRow("short password") << cmd({"set_npw", "short", "secure", "set_key"}) << QByteArray();
-    QTest::newRow("password not ASCII")
-        << cmd({"set_npw", QString::fromUtf8("pässwörter"), "secure", "set_key"}) << QByteArray();
+    QTest::newRow("password not ASCII") << cmd({"set_npw", QString::fromUtf8("pässwörter"), "secure", "set_key"}) << QByteArray();
     QTest::newRow("empty hfid") << cmd({"set_hfid", "user", ""}) << QByteArray();
     QTest::newRow("discovery without -t") << QStringList{interfaceA(), "discover_list"} << QByteArray();
 }
+// clang-format on
 
 void TestSim::badInputChangesNothing()
 {

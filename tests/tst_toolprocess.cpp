@@ -14,6 +14,7 @@ private slots:
     void run();
 };
 
+// clang-format off
 void TestToolProcess::run_data()
 {
     QTest::addColumn<QJsonObject>("fault");
@@ -30,12 +31,10 @@ void TestToolProcess::run_data()
         << QJsonObject{{"stdout", QString(head)}, {"floodText", "y\n"}} << 120000 << head << 100000 << true
         << int(QProcess::UnknownError);
     QTest::newRow("20 MB on stderr: nothing of it kept")
-        << QJsonObject{{"stdout", QString(head)},
-                       {"floodText", "e\n"},
-                       {"floodBytes", 20e6},
-                       {"floodStream", "stderr"}}
+        << QJsonObject{{"stdout", QString(head)}, {"floodText", "e\n"}, {"floodBytes", 20e6}, {"floodStream", "stderr"}}
         << 120000 << head << head.size() << false << int(QProcess::UnknownError);
 }
+// clang-format on
 
 void TestToolProcess::run()
 {

@@ -30,8 +30,6 @@ private slots:
     void form();
     void startAndClose();
     void navigation();
-    void accessible_data();
-    void accessible();
     void keyboardSelection_data();
     void keyboardSelection();
     void logCannotBeOpened();
@@ -60,6 +58,7 @@ void TestWindow::cleanup()
     QCOMPARE(dir->runningTools(), 0);
 }
 
+// clang-format off
 void TestWindow::form_data()
 {
     QTest::addColumn<QString>("name");
@@ -67,56 +66,41 @@ void TestWindow::form_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("label") << "label_4"
-                           << "QLabel"
-                           << "page_4_1"
-                           << "Select &Device:" << true;
-    QTest::newRow("scan") << "buttonScan"
-                          << "QPushButton"
-                          << "page_4_1"
-                          << "&Scan" << true;
-    QTest::newRow("list") << "listDevice"
-                          << "QListView"
-                          << "page_4_1"
-                          << "" << true;
-    QTest::newRow("configure") << "buttonConfigure"
-                               << "QPushButton"
-                               << "page_4_1"
-                               << "&Configure >" << false;
-    QTest::newRow("back") << "buttonBack_5"
-                          << "QPushButton"
-                          << "page_5"
-                          << "&<" << true;
+    // What a screen reader says of it.
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("description"); // its beginning
+    const int button = QAccessible::PushButton, label = QAccessible::StaticText;
+    QTest::newRow("label") << "label_4" << "QLabel" << "page_4_1" << "Select &Device:" << true
+                           << label << "Select Device:" << "";
+    QTest::newRow("scan") << "buttonScan" << "QPushButton" << "page_4_1" << "&Scan" << true
+                          << button << "Scan" << "Looks for adapters";
+    QTest::newRow("list") << "listDevice" << "QListView" << "page_4_1" << "" << true
+                          << int(QAccessible::List) << "Select Device" << "The adapters";
+    QTest::newRow("configure") << "buttonConfigure" << "QPushButton" << "page_4_1" << "&Configure >" << false
+                               << button << "Configure >" << "Opens";
+    QTest::newRow("back") << "buttonBack_5" << "QPushButton" << "page_5" << "&<" << true
+                          << button << "Back" << "Back to the device list";
     // Empty until an adapter is selected; the form's text is the template that fills it.
-    QTest::newRow("banner") << "labelDeviceBanner"
-                            << "QLabel"
-                            << "page_5"
-                            << "" << true;
-    QTest::newRow("device info") << "buttonShowDeviceInfo"
-                                 << "QPushButton"
-                                 << "page_5"
-                                 << "&Show Device Info" << false;
-    QTest::newRow("factory default") << "buttonFactoryDefault"
-                                     << "QPushButton"
-                                     << "page_5"
-                                     << "&Factory Default" << true;
-    QTest::newRow("upgrade") << "buttonFirmwareUpgrade"
-                             << "QPushButton"
-                             << "page_5"
-                             << "Firmware &Upgrade" << true;
-    QTest::newRow("simple connect") << "buttonSimpleConnect"
-                                    << "QPushButton"
-                                    << "page_5"
-                                    << "Simple &Connect" << true;
-    QTest::newRow("change key") << "buttonChangeKey"
-                                << "QPushButton"
-                                << "page_5"
-                                << "Change &Key" << true;
-    QTest::newRow("restart") << "buttonRestart"
-                             << "QPushButton"
-                             << "page_5"
-                             << "&Restart" << true;
+    QTest::newRow("banner") << "labelDeviceBanner" << "QLabel" << "page_5" << "" << true << label << "" << "";
+    QTest::newRow("device info") << "buttonShowDeviceInfo" << "QPushButton" << "page_5" << "&Show Device Info" << false
+                                 << button << "Show Device Info" << "";
+    QTest::newRow("factory default") << "buttonFactoryDefault" << "QPushButton" << "page_5" << "&Factory Default" << true
+                                     << button << "Factory Default" << "Resets the adapter";
+    QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << "QPushButton" << "page_5" << "Firmware &Upgrade" << true
+                             << button << "Firmware Upgrade" << "Writes new firmware";
+    QTest::newRow("simple connect") << "buttonSimpleConnect" << "QPushButton" << "page_5" << "Simple &Connect" << true
+                                    << button << "Simple Connect" << "Starts pairing";
+    QTest::newRow("change key") << "buttonChangeKey" << "QPushButton" << "page_5" << "Change &Key" << true
+                                << button << "Change Key" << "Sets the network password";
+    QTest::newRow("restart") << "buttonRestart" << "QPushButton" << "page_5" << "&Restart" << true
+                             << button << "Restart" << "Starts the adapter again";
+    QTest::newRow("start-up picture") << "startup" << "QSplashScreen" << "" << "" << true
+                                      << int(QAccessible::Client) << "Tandrel 1.01b01" << "Looking for adapters...";
+    QTest::newRow("result text") << "plainTextEdit" << "QPlainTextEdit" << "" << "" << true
+                                 << int(QAccessible::EditableText) << "What pwlctl.exe reported" << "";
 }
+// clang-format on
 
 void TestWindow::form()
 {
@@ -125,18 +109,32 @@ void TestWindow::form()
     QFETCH(QString, page);
     QFETCH(QString, text);
     QFETCH(bool, enabled);
+    QFETCH(int, role);
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, description);
 
     Widget window;
     WindowProbe probe(window);
-    QWidget *widget = window.findChild<QWidget *>(name);
+    QSplashScreen picture;
+    describeStartupPicture(picture);
+    DialogDeviceInfo result(&window);
+    QWidget *widget = name == "startup"         ? &picture
+                      : name == "plainTextEdit" ? result.findChild<QPlainTextEdit *>()
+                                                : probe.child(qPrintable(name));
     QVERIFY(widget);
     QVERIFY(widget->inherits(qPrintable(className)));
-    QCOMPARE(widget->parentWidget()->objectName(), page);
+    QVERIFY(page.isEmpty() || widget->parentWidget()->objectName() == page);
     QCOMPARE(widget->isEnabled(), enabled);
     if (auto *button = qobject_cast<QPushButton *>(widget))
         QCOMPARE(button->text(), text);
     if (auto *label = qobject_cast<QLabel *>(widget))
         QCOMPARE(label->text(), text);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(int(accessible->role()), role);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+    QVERIFY2(description.isEmpty() || accessible->text(QAccessible::Description).startsWith(description),
+             qPrintable(accessible->text(QAccessible::Description)));
 
     // The form's title and the build's version, which the Windows details and the start-up
     // picture show, are one.
@@ -225,70 +223,7 @@ void TestWindow::navigation()
     window.close();
 }
 
-void TestWindow::accessible_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("accessibleName");
-    QTest::addColumn<QString>("description"); // its beginning
-    QTest::newRow("list label") << "label_4" << int(QAccessible::StaticText) << "Select Device:"
-                                << "";
-    QTest::newRow("scan") << "buttonScan" << int(QAccessible::PushButton) << "Scan"
-                          << "Looks for adapters";
-    QTest::newRow("list") << "listDevice" << int(QAccessible::List) << "Select Device"
-                          << "The adapters";
-    QTest::newRow("configure") << "buttonConfigure" << int(QAccessible::PushButton) << "Configure >"
-                               << "Opens";
-    QTest::newRow("back") << "buttonBack_5" << int(QAccessible::PushButton) << "Back"
-                          << "Back to the device list";
-    QTest::newRow("banner before a selection") << "labelDeviceBanner" << int(QAccessible::StaticText) << ""
-                                               << "";
-    QTest::newRow("factory default") << "buttonFactoryDefault" << int(QAccessible::PushButton)
-                                     << "Factory Default"
-                                     << "Resets the adapter";
-    QTest::newRow("upgrade") << "buttonFirmwareUpgrade" << int(QAccessible::PushButton) << "Firmware Upgrade"
-                             << "Writes new firmware";
-    QTest::newRow("simple connect") << "buttonSimpleConnect" << int(QAccessible::PushButton)
-                                    << "Simple Connect"
-                                    << "Starts pairing";
-    QTest::newRow("change key") << "buttonChangeKey" << int(QAccessible::PushButton) << "Change Key"
-                                << "Sets the network password";
-    QTest::newRow("restart") << "buttonRestart" << int(QAccessible::PushButton) << "Restart"
-                             << "Starts the adapter again";
-    QTest::newRow("start-up picture") << "startup" << int(QAccessible::Client) << "Tandrel 1.01b01"
-                                      << "Looking for adapters...";
-    QTest::newRow("result text") << "plainTextEdit" << int(QAccessible::EditableText)
-                                 << "What pwlctl.exe reported"
-                                 << "";
-}
-
-void TestWindow::accessible()
-{
-    QFETCH(QString, name);
-    QFETCH(int, role);
-    QFETCH(QString, accessibleName);
-    QFETCH(QString, description);
-    Widget window;
-    WindowProbe probe(window);
-    QSplashScreen picture;
-    DialogDeviceInfo result(&window);
-    QWidget *widget = probe.child(qPrintable(name));
-    if (name == "startup") {
-        describeStartupPicture(picture);
-        widget = &picture;
-    } else if (name == "plainTextEdit") {
-        widget = result.findChild<QPlainTextEdit *>();
-    }
-    QVERIFY(widget);
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY(accessible);
-    QCOMPARE(int(accessible->role()), role);
-    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
-    QVERIFY2(description.isEmpty() || accessible->text(QAccessible::Description).startsWith(description),
-             qPrintable(accessible->text(QAccessible::Description)));
-    window.close();
-}
-
+// clang-format off
 void TestWindow::keyboardSelection_data()
 {
     QTest::addColumn<QStringList>("keys");
@@ -299,8 +234,8 @@ void TestWindow::keyboardSelection_data()
     QTest::newRow("focus alone") << QStringList() << "" << 0 << "page_4_1";
     QTest::newRow("Down with no current row") << QStringList{"Down"} << first << 1 << "page_4_1";
     QTest::newRow("Down, Down, Up") << QStringList{"Down", "Down", "Up"} << first << 3 << "page_4_1";
-    QTest::newRow("End, then Down at the last row")
-        << QStringList{"Down", "End", "Down"} << second << 2 << "page_4_1";
+    QTest::newRow("End, then Down at the last row") << QStringList{"Down", "End", "Down"} << second << 2
+                                                    << "page_4_1";
     QTest::newRow("typing a first letter") << QStringList{"1"} << second << 1 << "page_4_1";
     QTest::newRow("Return") << QStringList{"Down", "Return"} << first << 2 << "page_5";
     QTest::newRow("Enter with no current row") << QStringList{"Enter"} << "" << 0 << "page_4_1";
@@ -309,6 +244,7 @@ void TestWindow::keyboardSelection_data()
     QTest::newRow("a click") << QStringList{"click 1"} << second << 1 << "page_4_1";
     QTest::newRow("a scan after a selection") << QStringList{"Down", "scan"} << first << 1 << "page_4_1";
 }
+// clang-format on
 
 void TestWindow::keyboardSelection()
 {

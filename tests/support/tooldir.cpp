@@ -48,11 +48,14 @@ ToolDir::~ToolDir()
 
 void ToolDir::writeState(const QJsonArray &adapters, const QJsonObject &faults)
 {
+    writeStateFile({{QStringLiteral("adapters"), adapters}, {QStringLiteral("faults"), faults}});
+}
+
+void ToolDir::writeStateFile(const QJsonObject &state)
+{
     QFile file(filePath(QStringLiteral("pwlctl-sim.json")));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(
-        QJsonDocument(QJsonObject{{QStringLiteral("adapters"), adapters}, {QStringLiteral("faults"), faults}})
-            .toJson());
+    file.write(QJsonDocument(state).toJson());
 }
 
 QJsonObject ToolDir::state() const
@@ -83,9 +86,7 @@ void ToolDir::setSetting(const QString &key, const QJsonValue &value)
 {
     QJsonObject current = state();
     current[key] = value;
-    QFile file(filePath(QStringLiteral("pwlctl-sim.json")));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(QJsonDocument(current).toJson());
+    writeStateFile(current);
 }
 
 void ToolDir::removeTool()

@@ -59,6 +59,8 @@ public:
     int runningTools() const;
 
 private:
+    void writeStateFile(const QJsonObject &state);
+
     QTemporaryDir dir;
     QString previous;
     bool valid = false;

@@ -4,6 +4,7 @@
 
 #include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTest>
 
 // A look at the main window through its session and the form's object names.
@@ -18,11 +19,7 @@ public:
     // The rows that the device list shows.
     QStringList rows() const
     {
-        QStringList texts;
-        const QAbstractItemModel *model = child<QListView>("listDevice")->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            texts.append(model->index(row, 0).data().toString());
-        return texts;
+        return qobject_cast<QStringListModel *>(child<QListView>("listDevice")->model())->stringList();
     }
 
     template <typename T = QWidget> T *child(const char *name) const
