@@ -355,6 +355,10 @@ void TestWindow::logWriteFailures()
         window.session().appendLog(record);
         written << record;
     };
+    // A record larger than what is held while the file takes none, written whole at once.
+    const QString huge(EventLog::holdLimitBytes + 1, 'h');
+    window.session().appendLog(huge);
+    QCOMPARE(dir->log().last(), huge);
 
     QVERIFY(limitFileSize(dir->logBytes().size() + 100));
     for (int i = 0; i < 10; ++i) {

@@ -75,13 +75,17 @@ void EventLog::append(const QString &message)
         return;
     held.append(platformRecord(message));
     heldSize += held.last().size();
+    if (writeHeld()) {
+        failing = false;
+        return;
+    }
+    // Only what the file did not take counts against the bound: a record of megabytes that
+    // the file takes at once is written whole.
     while (heldSize > holdLimitBytes && !held.isEmpty()) {
         heldSize -= held.takeFirst().size();
         ++lost;
     }
-    if (writeHeld()) {
-        failing = false;
-    } else if (!failing) {
+    if (!failing) {
         failing = true;
         failureToTell = true;
     }
