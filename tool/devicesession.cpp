@@ -66,15 +66,27 @@ void DeviceSession::wait(QProcess *process, const QDeadlineTimer &deadline)
         waitForRun(process, deadline);
 }
 
-QString DeviceSession::runTool(ToolProcess &process, const ToolRun &run, RunStatus *status)
+QString DeviceSession::startRun(ToolProcess &process, const QStringList &arguments, const QString &secret)
 {
-    process.setArguments(run.arguments);
-    const QString command = shownCommand(process.arguments(), run.secret);
-    appendLog(emittingRecord(process.arguments(), run.secret));
+    const QString command = shownCommand(arguments, secret);
+    appendLog(emittingRecord(arguments, secret));
     running.append(command);
-
+    process.setArguments(arguments);
     process.setOutputCap(toolLimits.outputCapBytes);
     process.startRun();
+    return command;
+}
+
+void DeviceSession::logRunEnd(const ToolProcess &process, const RunStatus &status)
+{
+    if (process.outputCut())
+        appendLog(outputCutRecord(process.outputCap()));
+    appendLog(finishedRecord(status));
+}
+
+QString DeviceSession::runTool(ToolProcess &process, const ToolRun &run, RunStatus *status)
+{
+    const QString command = startRun(process, run.arguments, run.secret);
     wait(&process, QDeadlineTimer(run.timeLimitMs));
 
     QString output;
@@ -85,9 +97,7 @@ QString DeviceSession::runTool(ToolProcess &process, const ToolRun &run, RunStat
             host->breathe();
         if (run.record == RunRecord::Everything)
             appendLog(output);
-        if (process.outputCut())
-            appendLog(outputCutRecord(process.outputCap()));
-        appendLog(finishedRecord(process.status()));
+        logRunEnd(process, process.status());
     }
     if (status)
         *status = process.status();
@@ -101,13 +111,10 @@ QString DeviceSession::runTool(ToolProcess &process, const ToolRun &run, RunStat
 QStringList DeviceSession::runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs)
 {
     std::vector<std::unique_ptr<ToolProcess>> processes;
+    QStringList commands;
     for (const QStringList &arguments : argumentLists) {
-        auto process = std::make_unique<ToolProcess>(toolLimits.outputCapBytes);
-        process->setArguments(arguments);
-        process->startRun();
-        appendLog(emittingRecord(process->arguments()));
-        running.append(shownCommand(process->arguments()));
-        processes.push_back(std::move(process));
+        processes.push_back(std::make_unique<ToolProcess>());
+        commands.append(startRun(*processes.back(), arguments, QString()));
     }
 
     // The runs started together, so one time limit bounds them all, however many hang and
@@ -118,16 +125,14 @@ QStringList DeviceSession::runToolBatch(const QList<QStringList> &argumentLists,
         const RunStatus status = process->status();
         if (host)
             host->batchRunEnded(status);
-        if (process->outputCut())
-            appendLog(outputCutRecord(process->outputCap()));
-        appendLog(finishedRecord(status));
+        logRunEnd(*process, status);
     }
 
     QStringList outputs;
-    for (const auto &process : processes) {
+    for (const auto &process : processes)
         outputs.append(decodeToolOutput(process->output()));
-        running.removeOne(shownCommand(process->arguments()));
-    }
+    for (const QString &command : qAsConst(commands))
+        running.removeOne(command);
     return outputs;
 }
 

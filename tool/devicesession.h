@@ -80,6 +80,10 @@ public:
 
 private:
     void wait(QProcess *process, const QDeadlineTimer &deadline);
+    // Starts a run with its Emitting record, among the runs under way; its command as shown.
+    QString startRun(ToolProcess &process, const QStringList &arguments, const QString &secret);
+    // The records after a run: that its output was cut, and how it ended.
+    void logRunEnd(const ToolProcess &process, const RunStatus &status);
 
     Host *host;
     EventLog eventLog;
