@@ -12,7 +12,6 @@ class Widget;
 }
 
 class QModelIndex;
-class QPushButton;
 
 // The main window: the device list page and the configuration page of the selected adapter,
 // above the session that runs the device tool for them. It opens the event log; the first
@@ -25,6 +24,7 @@ public:
     explicit Widget(QWidget *parent = nullptr);
     ~Widget() override;
 
+    // The session below the window: its event log, its limits, the adapters and the runs.
     DeviceSession &session() { return deviceSession; }
 
     // Scans for adapters, as the Scan button does.
