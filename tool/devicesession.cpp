@@ -38,8 +38,10 @@ bool DeviceSession::startLog(const QString &fileName, const QString &previousNam
 
 void DeviceSession::appendLog(const QString &message)
 {
+    const bool failureWaiting = eventLog.writeFailureToTell();
     eventLog.append(message);
-    if (eventLog.writeFailureToTell() && host)
+    // Once for each failure that is new to tell, not for every record that waits behind it.
+    if (host && !failureWaiting && eventLog.writeFailureToTell())
         host->logWriteFailed();
 }
 

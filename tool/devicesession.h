@@ -31,7 +31,8 @@ public:
         virtual void breathe() {}
         // A run of a batch has ended, before its records are written.
         virtual void batchRunEnded(const RunStatus &status) { Q_UNUSED(status) }
-        // A record could not be written; the log holds it and says so once (takeWriteFailure).
+        // A record could not be written, after the last failure was told; the log holds the
+        // records and says so once (takeWriteFailure).
         virtual void logWriteFailed() {}
     };
 

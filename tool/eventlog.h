@@ -30,7 +30,6 @@ public:
     // Keeps an existing log as previousName, replacing an older one, in one rename; then
     // opens fileName empty. False when it cannot be opened: nothing is logged then.
     bool open(const QString &fileName, const QString &previousName);
-    bool isOpen() const { return file.isOpen(); }
     // The log's full path, and why it could not be opened or written.
     QString path() const;
     QString errorString() const { return error; }

@@ -1,15 +1,21 @@
 #include "hfid.h"
 
+namespace {
+
+// The HFID before its last "_FWDate".
 QString hfidBeforeDate(const QString &hfid)
 {
     return hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate")));
 }
 
+// That part before its last "_FW": the prefix, if any, and the model.
 QString hfidBeforeFirmware(const QString &hfid)
 {
     const QString beforeDate = hfidBeforeDate(hfid);
     return beforeDate.left(beforeDate.lastIndexOf(QLatin1String("_FW")));
 }
+
+} // namespace
 
 QString modelName(const QString &hfid)
 {

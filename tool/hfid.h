@@ -6,11 +6,6 @@
 // from the end and keep everything when a marker is missing; a missing marker counts as
 // index -1, so the cuts still land at fixed offsets.
 
-// The HFID before its last "_FWDate".
-QString hfidBeforeDate(const QString &hfid);
-// That part before its last "_FW": the prefix, if any, and the model.
-QString hfidBeforeFirmware(const QString &hfid);
-
 // The model name: after the last "_" in front of the firmware fields.
 QString modelName(const QString &hfid);
 // The pieces that the banner shows besides the model.
