@@ -91,7 +91,10 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 # Factory Default, beside Restart, heads the four action rows at the bottom of the page.
 xdotool mousemove --window "$main" $((WIDTH * 3 / 4)) $((HEIGHT - 128)) click --repeat 2 --delay 150 1
 busy_results_are() { [[ $(grep -cF "[apfw_factory_reset] Error: busy" Tandrel.log) -eq $1 ]]; }
+# Its result window takes the focus when it shows: the next keys wait for it.
+shown_windows_are() { [[ $(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l) -eq $1 ]]; }
 wait_for "the first reset's result" busy_results_are 1
+wait_for "its result window" shown_windows_are 2
 # A press played back after the run would start another one at once; the count at the end
 # of the session catches one that starts later.
 [[ $(resets) -eq 2 ]] || fail "a double click made $(( $(resets) - 1 )) resets"
@@ -100,6 +103,7 @@ wait_for "the first reset's result" busy_results_are 1
 xdotool windowfocus --sync "$main"
 xdotool key --delay 400 alt+f alt+f
 wait_for "the reset's result" busy_results_are 2
+wait_for "its result window" shown_windows_are 3
 [[ $(resets) -eq 3 ]] || fail "a double Alt+F made $(( $(resets) - 2 )) resets"
 
 # A reset of six seconds that succeeds.
