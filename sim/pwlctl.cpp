@@ -232,14 +232,22 @@ public:
         if (!isKnown(command))
             return usage();
         Output out;
-        // An adapter that restarts after new firmware answers no command for a while.
-        if (index < 0 || adapterAt(index).value(QStringLiteral("awayUntil")).toDouble() > now()) {
+        if (index < 0) {
             out.fail(QStringLiteral("%1 Error: no device %2 answers on interface %3").arg(tag, device, args.at(0)));
             return out;
         }
         QJsonArray adapters = state.value(QStringLiteral("adapters")).toArray();
         QJsonObject adapter = adapters.at(index).toObject();
-        out = dispatch(command, tag, adapter);
+        // An adapter that restarts after new firmware answers no command for a while: for a
+        // time, or for a number of commands.
+        const int awayCalls = adapter.value(QStringLiteral("awayCalls")).toInt();
+        if (awayCalls > 0 || adapter.value(QStringLiteral("awayUntil")).toDouble() > now()) {
+            if (awayCalls > 0)
+                adapter[QStringLiteral("awayCalls")] = awayCalls - 1;
+            out.fail(QStringLiteral("%1 Error: no device %2 answers on interface %3").arg(tag, device, args.at(0)));
+        } else {
+            out = dispatch(command, tag, adapter);
+        }
         adapters[index] = adapter;
         state[QStringLiteral("adapters")] = adapters;
         return out;
@@ -353,7 +361,7 @@ private:
             }
         } else if (command == QLatin1String("apcm_sta_restart") && wantOperands({})) {
             adapter[QStringLiteral("pairing")] = QStringLiteral("idle");
-            goAway(adapter, QStringLiteral("awayMsAfterRestart"));
+            goAway(adapter, QStringLiteral("Restart"));
             out.line(QStringLiteral("%1 restarting %2").arg(tag, text("address")));
             out.line(QStringLiteral("%1 Done.").arg(tag));
         } else if (command == QLatin1String("apcm_uke_cmd") && wantOperands({QStringLiteral("randomize")})) {
@@ -386,12 +394,16 @@ private:
     }
 
     // A real adapter answers nothing for a while as it starts again: for as long as the state
-    // file's setting says, every command for it answers as for an unknown device.
-    void goAway(QJsonObject &adapter, const QString &setting) const
+    // file's setting says ("awayMsAfterUpgrade"), or for as many commands ("awayCallsAfter..."),
+    // every command for it answers as for an unknown device.
+    void goAway(QJsonObject &adapter, const QString &after) const
     {
-        const double awayMs = state.value(setting).toDouble();
+        const double awayMs = state.value(QStringLiteral("awayMsAfter") + after).toDouble();
         if (awayMs > 0)
             adapter[QStringLiteral("awayUntil")] = double(now()) + awayMs;
+        const int awayCalls = state.value(QStringLiteral("awayCallsAfter") + after).toInt();
+        if (awayCalls > 0)
+            adapter[QStringLiteral("awayCalls")] = awayCalls;
     }
 
     void upgrade(Output &out, const QString &tag, QJsonObject &adapter)
@@ -414,7 +426,7 @@ private:
         // New firmware starts from its own HFID; keeping the configured one is the caller's business.
         adapter[QStringLiteral("userHfid")] = manufacturer;
         adapter[QStringLiteral("pairing")] = QStringLiteral("idle");
-        goAway(adapter, QStringLiteral("awayMsAfterUpgrade"));
+        goAway(adapter, QStringLiteral("Upgrade"));
         out.line(QStringLiteral("%1 writing %2 bytes of firmware %3 (%4)")
                      .arg(tag)
                      .arg(image.body.size())
@@ -483,6 +495,11 @@ int main(int argc, char *argv[])
 #endif
     const QStringList args = application.arguments().mid(1);
     const qint64 pid = application.applicationPid();
+    // A computer whose virus scanner looks at every new process starts programs slowly; the
+    // tests are run that way too.
+    const int startDelayMs = qEnvironmentVariableIntValue("PWLCTL_SIM_START_DELAY_MS");
+    if (startDelayMs > 0)
+        QThread::msleep(ulong(startDelayMs));
 
     StateFile stateFile;
     if (!stateFile.acquire()) {
@@ -515,10 +532,13 @@ int main(int argc, char *argv[])
         out.fail(QStringLiteral("pwlctl: Error: %1").arg(error.isEmpty() ? QStringLiteral("the adapters are busy") : error), 3);
     } else {
         out = Simulator(state, args).run();
-        if (out.exitCode == 0 && !stateFile.save(state, &error))
+        // A command that failed changed nothing but an adapter's count of commands it is away for.
+        if (!stateFile.save(state, &error) && out.exitCode == 0)
             out.fail(QStringLiteral("pwlctl: Error: %1").arg(error), 3);
         recordCall({{QStringLiteral("pid"), pid}, {QStringLiteral("end"), now()}});
     }
+    // A tool that hangs or prints without end holds no other run up.
+    stateFile.release();
 
     if (knobs.contains(QStringLiteral("stdoutHex")))
         out.text = QByteArray::fromHex(knobs.value(QStringLiteral("stdoutHex")).toString().toLatin1());
