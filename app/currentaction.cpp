@@ -34,10 +34,10 @@ CurrentAction::CurrentAction(QWidget &window)
     connect(&clock, &QTimer::timeout, this, &CurrentAction::showCaptions);
 }
 
-CurrentAction::Scope::Scope(CurrentAction &action)
+CurrentAction::Scope::Scope(CurrentAction &action, const QString &sessionEndReason)
     : action(action)
 {
-    action.begin();
+    action.begin(sessionEndReason);
 }
 
 CurrentAction::Scope::~Scope()
@@ -45,7 +45,19 @@ CurrentAction::Scope::~Scope()
     action.end();
 }
 
-void CurrentAction::begin()
+CurrentAction::Busy::Busy(CurrentAction &action, QPushButton *button)
+    : action(action)
+    , button(button)
+{
+    action.enterBusy(button);
+}
+
+CurrentAction::Busy::~Busy()
+{
+    action.leaveBusy(button);
+}
+
+void CurrentAction::begin(const QString &reason)
 {
     if (depth++ > 0)
         return;
@@ -53,9 +65,9 @@ void CurrentAction::begin()
     focusBefore = window.focusWidget();
     focusAfter = nullptr;
     holdSessionEnd(window,
-                   sessionEndReason.isEmpty()
+                   reason.isEmpty()
                        ? QStringLiteral("Tandrel is waiting for pwlctl.exe to finish with an adapter.")
-                       : sessionEndReason);
+                       : reason);
     showCaptions();
     // Close requests reach the window through the application, and so does the input that
     // the waits drop.
@@ -69,7 +81,6 @@ void CurrentAction::end()
     QCoreApplication::instance()->removeEventFilter(this);
     clock.stop();
     releaseSessionEnd(window);
-    sessionEndReason.clear();
     while (!busyButtons.isEmpty())
         leaveBusy(busyButtons.first().first);
     // A busy button gives its focus to the next one, and a box hands it back to that one: the
@@ -119,10 +130,13 @@ void CurrentAction::showCaptions()
     clock.start(int(1000 - ms % 1000 + 5));
 }
 
-void CurrentAction::wait(QProcess *process, const QDeadlineTimer &deadline)
+void CurrentAction::wait(ToolProcess *process, const QDeadlineTimer &deadline)
 {
     dropping = true;
-    waitForRun(process, deadline);
+    if (process)
+        process->waitForEnd(deadline);
+    else
+        waitUntil(deadline);
     // Input still on its way from the window system was made during the wait as well.
     QCoreApplication::processEvents();
     dropping = false;

@@ -11,8 +11,8 @@
 #include <functional>
 
 class QDeadlineTimer;
-class QProcess;
 class QPushButton;
+class ToolProcess;
 class QWidget;
 
 // The caption of a busy button: "Running...", the time the action has run once that is two
@@ -29,11 +29,12 @@ public:
     explicit CurrentAction(QWidget &window);
 
     // One action, from its construction to its destruction. Scopes nest: a scan or a factory
-    // default that a firmware upgrade runs is part of the upgrade.
+    // default that a firmware upgrade runs is part of the upgrade. The reason is what Windows
+    // shows for why the session cannot end now, when this action is the one in progress.
     class Scope
     {
     public:
-        explicit Scope(CurrentAction &action);
+        explicit Scope(CurrentAction &action, const QString &sessionEndReason = QString());
         ~Scope();
         Scope(const Scope &) = delete;
         Scope &operator=(const Scope &) = delete;
@@ -42,20 +43,28 @@ public:
         CurrentAction &action;
     };
 
+    // The busy state of a button, for as long as the guard lives: disabled, with the busy
+    // caption; then its own caption and enabled again. The action's end gives back every busy
+    // button that is left.
+    class Busy
+    {
+    public:
+        Busy(CurrentAction &action, QPushButton *button);
+        ~Busy();
+        Busy(const Busy &) = delete;
+        Busy &operator=(const Busy &) = delete;
+
+    private:
+        CurrentAction &action;
+        QPushButton *button;
+    };
+
     // The window was asked to close during the action; it closes when the action ends.
     bool closeRequested() const { return closing; }
     bool inProgress() const { return depth > 0; }
 
-    // What Windows shows as the reason why the session cannot end now, when this action is
-    // the one in progress; set before the action begins.
-    void setSessionEndReason(const QString &reason) { sessionEndReason = reason; }
     // Called when an action is done and the window stays open.
     void setWhenDone(const std::function<void()> &done) { whenDone = done; }
-
-    // Disables the button and shows the busy caption on it, until leaveBusy gives it back
-    // its own caption. The action's end leaves every busy state that is left.
-    void enterBusy(QPushButton *button);
-    void leaveBusy(QPushButton *button);
 
     // Where the keyboard focus goes when the action is done: by default back where it was when
     // the action began, on the button that started it.
@@ -63,7 +72,7 @@ public:
 
     // Waits for a tool run until it ends or the deadline passes; without a process, until the
     // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
-    void wait(QProcess *process, const QDeadlineTimer &deadline);
+    void wait(ToolProcess *process, const QDeadlineTimer &deadline);
     // Lets the window draw and answer between two long steps of the action; input is dropped.
     void breathe();
 
@@ -71,8 +80,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void begin();
+    void begin(const QString &reason);
     void end();
+    void enterBusy(QPushButton *button);
+    void leaveBusy(QPushButton *button);
     void showCaptions();
 
     QWidget &window;
@@ -84,6 +95,5 @@ private:
     QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
     QPointer<QWidget> focusBefore;
     QPointer<QWidget> focusAfter;
-    QString sessionEndReason;
     std::function<void()> whenDone;
 };

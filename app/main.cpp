@@ -12,7 +12,7 @@
 
 int main(int argc, char *argv[])
 {
-    // The icon lives in the core library, whose resources are not registered by themselves.
+    // The icon lives in the window's library, whose resources are not registered by themselves.
     Q_INIT_RESOURCE(resources);
     // Scaled as the screen asks, 150 % as 150 %, so that fonts and layout grow together.
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);

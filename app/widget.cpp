@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -57,9 +59,9 @@ Widget::~Widget()
     delete ui;
 }
 
-void Widget::wait(QProcess *process, const QDeadlineTimer &deadline)
+void Widget::wait(ToolProcess *process, qint64 until)
 {
-    action.wait(process, deadline);
+    action.wait(process, QDeadlineTimer(qMax<qint64>(0, until - now())));
 }
 
 void Widget::breathe()
@@ -119,11 +121,10 @@ void Widget::scanDevices()
     ui->listDevice->setEnabled(false);
     ui->buttonConfigure->setEnabled(false);
     deviceModel.setStringList({});
-    action.enterBusy(ui->buttonScan);
-
-    deviceSession.scanDevices();
-
-    action.leaveBusy(ui->buttonScan);
+    {
+        const CurrentAction::Busy busy(action, ui->buttonScan);
+        deviceSession.scanDevices();
+    }
     ui->listDevice->setEnabled(true);
     QStringList rows;
     for (const DeviceRecord &device : deviceSession.devices())
@@ -169,11 +170,97 @@ void Widget::focusDeviceList()
     ui->listDevice->setFocus(Qt::OtherFocusReason);
 }
 
-void Widget::showResult(const QString &text, bool fitToText)
+void Widget::on_buttonShowDeviceInfo_clicked()
 {
-    auto *window = new DialogDeviceInfo(this);
-    window->setText(text);
-    if (fitToText)
-        window->adjustSize();
-    window->show();
+    perform(ui->buttonShowDeviceInfo, [this] { return actions.deviceInformation(); });
+}
+
+void Widget::on_buttonFactoryDefault_clicked()
+{
+    runFactoryDefault();
+}
+
+void Widget::runFactoryDefault()
+{
+    perform(ui->buttonFactoryDefault, [this] { return actions.factoryDefault(); });
+}
+
+void Widget::on_buttonFirmwareUpgrade_clicked()
+{
+    const QString path = QFileDialog::getOpenFileName(this, windowTitle(), firmwarePath);
+    if (path.isEmpty())
+        return;
+    firmwarePath = path;
+    const bool keep = QMessageBox::information(
+                          this, windowTitle(), QStringLiteral("Keep current configuration?"),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
+    const QString hfidPrefix = keep ? extractHfidPrefix(deviceSession.selectedDevice().hfid) : QString();
+
+    const CurrentAction::Scope scope(action, QStringLiteral("A firmware upgrade is in progress. Ending the "
+                                                            "session now can leave the adapter unusable."));
+    {
+        // The button stays busy through the keep or the reset that follows the upgrade.
+        const CurrentAction::Busy busy(action, ui->buttonFirmwareUpgrade);
+        const ActionResult upgraded = actions.upgradeFirmware(path);
+        if (!upgraded.succeeded)
+            showOutcome(upgraded);
+        else if (keep)
+            restoreConfiguration(hfidPrefix);
+        else
+            runFactoryDefault();
+    }
+    on_buttonBack_5_clicked();
+    // A window that closes when the action is done needs no fresh list.
+    if (!action.closeRequested())
+        scanDevices();
+}
+
+void Widget::restoreConfiguration(const QString &hfidPrefix)
+{
+    showOutcome(actions.restoreConfiguration(hfidPrefix));
+}
+
+void Widget::on_buttonRestart_clicked()
+{
+    // The button stays busy while the adapter is away.
+    perform(ui->buttonRestart, [this] { return actions.restart(); });
+}
+
+void Widget::on_buttonSimpleConnect_clicked()
+{
+    perform(ui->buttonSimpleConnect, [this] { return actions.simpleConnect(); });
+}
+
+void Widget::on_buttonChangeKey_clicked()
+{
+    const QString password = QInputDialog::getText(this, QString(), QStringLiteral("Enter Password"),
+                                                   QLineEdit::Normal, QString());
+    if (password.isEmpty())
+        return;
+    perform(ui->buttonChangeKey, [this, password] { return actions.changeKey(password); });
+}
+
+void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work)
+{
+    const CurrentAction::Scope scope(action);
+    ActionResult result;
+    {
+        const CurrentAction::Busy busy(action, button);
+        result = work();
+    }
+    showOutcome(result);
+}
+
+void Widget::showOutcome(const ActionResult &result)
+{
+    if (result.shown == ActionResult::Shown::Box) {
+        QMessageBox::information(this, windowTitle(), result.text, QMessageBox::Ok, QMessageBox::NoButton);
+    } else if (result.shown == ActionResult::Shown::ResultWindow) {
+        // A new window each time, beside the ones before; it lives as long as the main window.
+        auto *window = new DialogDeviceInfo(this);
+        window->setText(result.text);
+        if (result.fitToText)
+            window->adjustSize();
+        window->show();
+    }
 }

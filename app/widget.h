@@ -1,21 +1,25 @@
 #pragma once
 
 #include "currentaction.h"
+#include "operations/adapteractions.h"
 #include "tool/devicesession.h"
 
 #include <QStack>
 #include <QStringListModel>
 #include <QWidget>
 
+#include <functional>
+
 namespace Ui {
 class Widget;
 }
 
 class QModelIndex;
+class QPushButton;
 
 // The main window: the device list page and the configuration page of the selected adapter,
-// above the session that runs the device tool for them. It opens the event log; the first
-// scan is its owner's to start.
+// above the session that runs the device tool for them and the actions on an adapter. It
+// opens the event log; the first scan is its owner's to start.
 class Widget : public QWidget, private DeviceSession::Host
 {
     Q_OBJECT
@@ -52,7 +56,7 @@ private slots:
 
 private:
     // What the session asks of the window.
-    void wait(QProcess *process, const QDeadlineTimer &deadline) override;
+    void wait(ToolProcess *process, qint64 until) override;
     void breathe() override;
     void batchRunEnded(const RunStatus &status) override;
     void logWriteFailed() override;
@@ -63,14 +67,18 @@ private:
     // Puts the focus on the device list, on the selected adapter's row when there is one.
     void focusDeviceList();
 
-    // Device operations (operations/).
     void runFactoryDefault();
-    void restoreConfiguration(ToolProcess &process, const QString &hfidPrefix);
-    // A result window with the text, or its beginning when it is long.
-    void showResult(const QString &text, bool fitToText = false);
+    void restoreConfiguration(const QString &hfidPrefix);
+    // One action of the configuration page: its button busy while the tool runs, then what
+    // it came to, shown. The action lasts until its box or result window is shown.
+    void perform(QPushButton *button, const std::function<ActionResult()> &work);
+    // What an action came to: its box, or a result window with its text (or the text's
+    // beginning when it is long).
+    void showOutcome(const ActionResult &result);
 
     Ui::Widget *ui;
     DeviceSession deviceSession{this};
+    AdapterActions actions{deviceSession};
     QStack<QWidget *> pageHistory;
     QString bannerTemplate;
     QString firmwarePath;

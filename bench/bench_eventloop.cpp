@@ -2,8 +2,8 @@
 // timer that should fire every 5 ms: during a quiet run of 10 s, and during a run that prints
 // 16 MiB (the output cap) as fast as it can, the writing of its records included. Medians of
 // five runs each.
-#include "tooldir.h"
 #include "app/widget.h"
+#include "tooldir.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,11 +39,10 @@ Holds longestHolds(DeviceSession &session)
     });
     clock.start();
     timer.start();
-    ToolProcess process;
     ToolRun run;
     run.arguments = QStringList{interfaceA(), "apsta_info", "-m", "02:1A:7E:00:00:11"};
     run.timeLimitMs = 60000;
-    session.runTool(process, run);
+    session.runTool(run);
     const qint64 duringWait = longest;
     // The records written after the wait hold the loop too: one more tick counts them.
     QEventLoop settle;

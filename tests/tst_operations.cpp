@@ -1,4 +1,6 @@
-// The actions of the configuration page, with their real dialogs, through the stand-in tool.
+// The actions of the configuration page as the window runs them: their questions, boxes and
+// result windows, their busy buttons and the focus, through the stand-in tool. What each
+// action does to an adapter is tst_actions'.
 #include "modalanswerer.h"
 #include "operations/dialogdeviceinfo.h"
 #include "tooldir.h"
@@ -23,7 +25,6 @@ class TestOperations : public QObject
 private slots:
     void init();
     void cleanup();
-    void deviceInfo_data();
     void deviceInfo();
     void factoryDefault_data();
     void factoryDefault();
@@ -31,13 +32,10 @@ private slots:
     void upgradeKeep();
     void upgrade_data();
     void upgrade();
-    void restart_data();
     void restart();
-    void simpleConnect_data();
     void simpleConnect();
     void changeKey_data();
     void changeKey();
-    void hangingToolsAreEnded();
     void closeWaitsForAction_data();
     void closeWaitsForAction();
     void longResult();
@@ -85,29 +83,12 @@ void TestOperations::cleanup()
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
 }
 
-// clang-format off
-void TestOperations::deviceInfo_data()
-{
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("report") << "[apsta_info] Done.\nDevice address: X\nUser HFID: Y\n"
-                            << "==== SUCCESS ====\nDevice address: X\nUser HFID: Y";
-    QTest::newRow("silent tool") << "" << "==== ERROR ====";
-}
-// clang-format on
-
 void TestOperations::deviceInfo()
 {
-    QFETCH(QString, output);
-    QFETCH(QString, shown);
-    dir->setFault("apsta_info", {{"stdout", output}});
-    const int before = dir->log().size();
+    dir->setFault("apsta_info", {{"stdout", "[apsta_info] Done.\nDevice address: X\n"}});
     // Its button is hidden for good; the action is reached the way its click would.
     QVERIFY(QMetaObject::invokeMethod(window.get(), "on_buttonShowDeviceInfo_clicked"));
-    QCOMPARE(lastResult(), shown);
-    const QStringList log = logSince(before);
-    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apsta_info -m " + dev1);
-    QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
+    QCOMPARE(lastResult(), "==== SUCCESS ====\nDevice address: X");
     QCOMPARE(probe->button("buttonShowDeviceInfo")->text(), "&Show Device Info");
     QVERIFY(!probe->button("buttonShowDeviceInfo")->isVisible());
     DialogDeviceInfo *result = results().last();
@@ -126,10 +107,8 @@ void TestOperations::factoryDefault_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<bool>("success");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("done") << "[apfw_factory_reset] Done.\n" << true << "";
-    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n" << false
-                                    << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
-    QTest::newRow("silent") << "" << false << "==== ERROR ====";
+    QTest::newRow("done: a box") << "[apfw_factory_reset] Done.\n" << true << "";
+    QTest::newRow("silent: a result window") << "" << false << "==== ERROR ====";
 }
 // clang-format on
 
@@ -146,7 +125,6 @@ void TestOperations::factoryDefault()
         captionAtBox = button->text() + (button->isEnabled() ? "+" : "-");
         box->accept();
     });
-    const int before = dir->log().size();
     button->setFocus();
     button->click();
 
@@ -155,9 +133,6 @@ void TestOperations::factoryDefault()
     if (!success)
         results().last()->close();
     QCOMPARE(window->focusWidget(), button);
-    const QStringList log = logSince(before);
-    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1);
-    QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
     QCOMPARE(button->text(), "&Factory Default");
     QVERIFY(button->isEnabled());
     if (success) {
@@ -238,43 +213,13 @@ void TestOperations::upgrade_data()
 {
     QTest::addColumn<QString>("image"); // the file chosen
     QTest::addColumn<bool>("keep");
-    QTest::addColumn<QString>("oldHfid");
-    QTest::addColumn<int>("awayMs");
-    QTest::addColumn<QJsonObject>("writeFault");
     QTest::addColumn<QStringList>("subcommands"); // after the upgrade, before the rescan
     QTest::addColumn<QString>("told");            // the box's text, or the result window's start
-    // The adapter's user HFID afterwards; the stand-in's faults change only what it reports.
-    QTest::addColumn<QString>("newHfid");
-    const QString upgraded = "PL500_FW2.01b03_FWDate_Jun 30 2016";
-    const QStringList keep{"get_hfid", "set_hfid", "apcm_sta_restart"};
-    QTest::newRow("adapter back after a while: asked again")
-        << firmware << true << userHfid << 1500 << QJsonObject() << QStringList(QStringList{"get_hfid", "get_hfid"} + keep)
-        << "==== SUCCESS ====" << "Kitchen_" + upgraded;
-    QTest::newRow("adapter not back in time: not renamed, the user told")
-        << firmware << true << userHfid << 60000 << QJsonObject() << QStringList{"get_hfid", "get_hfid", "get_hfid", "get_hfid"}
-        << "==== ERROR ====\nThe adapter's name \"Kitchen\" could not be restored" << upgraded;
-    QTest::newRow("name too long: the prefix shortened")
-        << firmware << true << "Living room upstairs by the TV_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
-        << "==== SUCCESS ====\nThe adapter's name was too long for its new firmware and was shortened to "
-           "\"Living room upstairs by the T_" + upgraded + "\"."
-        << "Living room upstairs by the T_" + upgraded;
+    // A reset with its own busy button and box; back to the list and a rescan all the same.
     QTest::newRow("name not kept: a factory default after the upgrade")
-        << firmware << false << userHfid << 0 << QJsonObject() << QStringList{"apfw_factory_reset"}
-        << "==== SUCCESS ====" << upgraded;
-    // No keep runs, but back to the list and a rescan all the same.
-    QTest::newRow("not firmware: the tool's error, the adapter untouched")
-        << "garbage.pwfw" << true << userHfid << 0 << QJsonObject() << QStringList()
-        << "==== ERROR ====\n[upgrade_ggl] Error: garbage.pwfw: not a firmware image\n" << userHfid;
-    const QString umlauts = QString(20, QChar(0xfc)); // two bytes each
-    QTest::newRow("multi-byte prefix: cut between characters")
-        << firmware << true << umlauts + "_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
-        << "==== SUCCESS ====\nThe adapter's name was too long" << umlauts.left(14) + "_" + upgraded;
-    for (const auto &fault : {QJsonObject{{"crash", true}}, QJsonObject{{"exitCode", 3}},
-                              QJsonObject{{"stdout", "[set_hfid] Error: flash full\n"}}}) {
-        QTest::newRow(qPrintable("write fails: " + QJsonDocument(fault).toJson(QJsonDocument::Compact)))
-            << firmware << true << userHfid << 0 << fault << QStringList(keep.mid(0, 2))
-            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written." << QString();
-    }
+        << firmware << false << QStringList{"apfw_factory_reset"} << "==== SUCCESS ====";
+    QTest::newRow("not firmware: the tool's error in a result window")
+        << "garbage.pwfw" << true << QStringList() << "==== ERROR ====\n[upgrade_ggl] Error: garbage.pwfw: not a firmware image\n";
 }
 // clang-format on
 
@@ -282,23 +227,8 @@ void TestOperations::upgrade()
 {
     QFETCH(QString, image);
     QFETCH(bool, keep);
-    QFETCH(QString, oldHfid);
-    QFETCH(int, awayMs);
-    QFETCH(QJsonObject, writeFault);
     QFETCH(QStringList, subcommands);
     QFETCH(QString, told);
-    QFETCH(QString, newHfid);
-    dir->writeState({simAdapter(dev1, interfaceA(), oldHfid, factoryHfid)});
-    dir->setSetting("awayMsAfterUpgrade", awayMs);
-    if (!writeFault.isEmpty())
-        dir->setFault("set_hfid", writeFault);
-    window->scanDevices();
-    probe->clickRow(0);
-    ToolLimits limits;
-    limits.askAgainMs = 1000;
-    limits.adapterBackMs = 2500;
-    probe->session().setLimits(limits);
-
     QFile garbage("garbage.pwfw");
     QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not firmware") == 12);
     garbage.close();
@@ -306,9 +236,11 @@ void TestOperations::upgrade()
     ModalAnswerer answerer;
     answerer.chooseFile(QFileInfo(image).absoluteFilePath());
     answerer.press(keep ? QMessageBox::Yes : QMessageBox::No);
-    answerer.press(QMessageBox::Ok);
-    QFile::remove(dir->filePath("pwlctl-sim.calls"));
-    probe->button("buttonConfigure")->click();
+    QString resetCaption;
+    answerer.queue([&](QDialog *box) {
+        resetCaption = probe->button("buttonFactoryDefault")->text();
+        box->accept();
+    });
     probe->button("buttonFirmwareUpgrade")->click();
 
     QStringList made;
@@ -317,109 +249,42 @@ void TestOperations::upgrade()
     QCOMPARE(made, QStringList{"upgrade_ggl"} + subcommands + QStringList{"discover_list"});
     QCOMPARE(currentPage(), probe->child("page_4_1"));
     QCOMPARE(probe->button("buttonFirmwareUpgrade")->text(), "Firmware &Upgrade");
+    QVERIFY(probe->button("buttonFirmwareUpgrade")->isEnabled());
     const bool box = told.startsWith("==== SUCCESS ====");
-    QVERIFY2((box ? answerer.texts().last() : lastResult().replace(dir->path() + "/", "")).startsWith(told),
-             qPrintable(answerer.texts().last() + " | " + lastResult()));
     QCOMPARE(results().isEmpty(), box);
-    if (!newHfid.isNull())
-        QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
-    // Every try is a run of its own in the log.
-    QCOMPARE(dir->log().filter(" get_hfid manufacturer -m ").size(), subcommands.count("get_hfid"));
+    if (box) {
+        QCOMPARE(answerer.texts().last(), told);
+        QCOMPARE(resetCaption, "&Factory Default"); // given back before its box
+    } else {
+        QVERIFY2(lastResult().replace(dir->path() + "/", "").startsWith(told), qPrintable(lastResult()));
+    }
 }
-
-// clang-format off
-void TestOperations::restart_data()
-{
-    QTest::addColumn<int>("awayMs");
-    QTest::addColumn<QJsonObject>("fault");
-    QTest::addColumn<QList<int>>("tries"); // get_hfid runs: the least and the most
-    QTest::addColumn<QString>("told");     // the box's text, or the result window's
-    QTest::newRow("adapter back after 1.5 s") << 1500 << QJsonObject() << QList<int>{2, 3}
-                                              << "==== SUCCESS ====\nThe adapter restarted and answers again.";
-    QTest::newRow("adapter not back in time")
-        << 60000 << QJsonObject() << QList<int>{3, 3}
-        << "==== ERROR ====\nThe adapter did not answer within 2 seconds of its restart.\n"
-           "[get_hfid] Error: no device " + dev1 + " answers on interface " + interfaceA() + "\n";
-    QTest::newRow("restart refused")
-        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}} << QList<int>{0, 0}
-        << "==== ERROR ====\nThe adapter could not be restarted.\n[apcm_sta_restart] Error: busy\n";
-}
-// clang-format on
 
 void TestOperations::restart()
 {
-    QFETCH(int, awayMs);
-    QFETCH(QJsonObject, fault);
-    QFETCH(QList<int>, tries);
-    QFETCH(QString, told);
-    dir->setSetting("awayMsAfterRestart", awayMs);
-    if (!fault.isEmpty())
-        dir->setFault("apcm_sta_restart", fault);
-    const QJsonObject before = dir->adapter(dev1);
     ToolLimits limits;
-    limits.askAgainMs = 1000;
-    limits.adapterBackMs = 2500;
+    limits.askAgainMs = 100;
     probe->session().setLimits(limits);
     QPushButton *button = probe->button("buttonRestart");
     QCOMPARE(window->focusWidget(), button); // the first action, where Configure put the focus
     ModalAnswerer answerer;
-    answerer.press(QMessageBox::Ok);
+    QString captionAtBox;
+    answerer.queue([&](QDialog *box) {
+        captionAtBox = button->text();
+        box->accept();
+    });
     button->click();
-
-    const QList<QStringList> calls = dir->calls();
-    QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_sta_restart", "-m", dev1}));
-    const int asked = calls.count({interfaceA(), "get_hfid", "manufacturer", "-m", dev1});
-    QVERIFY2(asked >= tries.first() && asked <= tries.last(), qPrintable(QString::number(asked)));
-    QCOMPARE(calls.size(), 1 + asked); // no scan, no reset
-    const QStringList log = dir->log();
-    QCOMPARE(log.filter(" apcm_sta_restart -m ").size(), 1);
-    QVERIFY(log.contains("[apcm_sta_restart] restarting " + dev1) || !fault.isEmpty());
-    QCOMPARE(answerer.texts(), told.startsWith("==== SUCCESS") ? QStringList{told} : QStringList());
-    if (!told.startsWith("==== SUCCESS"))
-        QCOMPARE(lastResult(), told);
-    // The adapter keeps its name, its password and every other setting.
-    QJsonObject after = dir->adapter(dev1);
-    after.remove("awayUntil");
-    QCOMPARE(after, before);
-    QCOMPARE(button->text(), "&Restart");
-    for (DialogDeviceInfo *result : results())
-        result->close();
+    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ====\nThe adapter restarted and answers again."});
+    QCOMPARE(captionAtBox, "&Restart");
+    QVERIFY(button->isEnabled());
     QCOMPARE(window->focusWidget(), button);
-}
-
-void TestOperations::simpleConnect_data()
-{
-    QTest::addColumn<int>("failedStarts");
-    QTest::addColumn<int>("runs");
-    QTest::newRow("first attempt") << 0 << 2;
-    QTest::newRow("third attempt") << 2 << 4;
-    QTest::newRow("never") << 100 << 6;
 }
 
 void TestOperations::simpleConnect()
 {
-    QFETCH(int, failedStarts);
-    QFETCH(int, runs);
-    // The randomize run prints the success marker too: it must not count.
-    const QString randomize = "  [apcm_uke_cmd] randomize\n[apcm_uke_cmd] action SUCCESS.\n\n";
-    dir->setFault("apcm_uke_cmd randomize", {{"stdout", randomize}});
-    if (failedStarts)
-        dir->setFault("apcm_uke_cmd start",
-                      {{"stdout", "[apcm_uke_cmd] action success.\n"}, {"runs", failedStarts}});
-    const int before = dir->log().size();
     probe->button("buttonSimpleConnect")->click();
-
-    const QList<QStringList> calls = dir->calls();
-    QCOMPARE(calls.size(), runs);
-    QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_uke_cmd", "randomize", "-m", dev1}));
-    QCOMPARE(calls.last(), (QStringList{interfaceA(), "apcm_uke_cmd", "start", "-m", dev1}));
-    const QStringList log = logSince(before);
-    QCOMPARE(log.count("Emitting pwlctl.exe " + interfaceA() + " apcm_uke_cmd start -m " + dev1), runs - 1);
-    QVERIFY(log.last().startsWith("Finished"));
-    if (runs < 6)
-        QCOMPARE(lastResult(), randomize);
-    else
-        QCOMPARE(lastResult(), "==== ERROR ====\n" + randomize + "[apcm_uke_cmd] action success.\n");
+    QCOMPARE(dir->calls().size(), 2);
+    QVERIFY(lastResult().startsWith("[apcm_uke_cmd] randomize: new network key"));
     QCOMPARE(results().last()->size(), QSize(397, 251));
     QCOMPARE(probe->button("buttonSimpleConnect")->text(), "Simple &Connect");
     QVERIFY(probe->button("buttonSimpleConnect")->isEnabled());
@@ -456,35 +321,7 @@ void TestOperations::changeKey()
     }
     QCOMPARE(dir->calls(),
              (QList<QStringList>{{interfaceA(), "set_npw", typed, "secure", "set_key", "-m", dev1}}));
-    QCOMPARE(dir->adapter(dev1).value("password").toString(), typed);
-    const QStringList log = dir->log();
-    QVERIFY(
-        log.contains("Emitting pwlctl.exe " + interfaceA() + " set_npw ******** secure set_key -m " + dev1));
-    QVERIFY(!dir->logBytes().contains("my home network"));
     QVERIFY(lastResult().startsWith("[set_npw] Done.\n"));
-    QVERIFY(lastResult().endsWith("[set_key] Done.\n")); // as printed, trailing line feed included
-}
-
-void TestOperations::hangingToolsAreEnded()
-{
-    ToolLimits limits;
-    limits.quickMs = 300;
-    limits.longMs = 300;
-    probe->session().setLimits(limits);
-    dir->setFault("apfw_factory_reset", {{"hang", true}, {"stdout", "resetting\n"}});
-    dir->setFault("apcm_uke_cmd", {{"hang", true}, {"stdout", ""}});
-    ModalAnswerer answerer;
-    probe->button("buttonFactoryDefault")->click();
-    QCOMPARE(dir->runningTools(), 0);
-    QCOMPARE(lastResult(), "==== ERROR ====resetting\n");
-    QVERIFY(dir->log().last().endsWith("exitCode=0, exitStatus=0, error=2."));
-
-    probe->button("buttonSimpleConnect")->click();
-    QCOMPARE(dir->runningTools(), 0);
-    // Every attempt really ran: none was refused for a late predecessor.
-    QCOMPARE(dir->calls().size(), 1 + 6);
-    QCOMPARE(dir->log().count("Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=2."), 1 + 6);
-    QVERIFY(answerer.seen.isEmpty());
 }
 
 // clang-format off
@@ -524,11 +361,19 @@ void TestOperations::closeWaitsForAction()
     QPushButton *button = probe->button(upgrade ? "buttonFirmwareUpgrade" : "buttonFactoryDefault");
     QString caption;
     answerer.queue([&](QDialog *box) {
-        caption = button->text();
+        // However long the runs took: the time in the caption is the caption test's.
+        caption = button->text().remove(QRegularExpression(" \\d+:\\d\\d"));
         box->accept();
     });
-    bool refused = false, endedCleanly = true;
-    QTimer::singleShot(500, window.get(), [&] {
+    bool asked = false, refused = false, endedCleanly = true;
+    // While the first run goes on: its button is busy from just before the run starts, and the
+    // loop turns only in its wait.
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (asked || button->isEnabled())
+            return;
+        asked = true;
         if (request == "close") {
             window->close();
             return;
@@ -537,7 +382,10 @@ void TestOperations::closeWaitsForAction()
         if (request == "session ended")
             endedCleanly = window->recordEnd();
     });
+    poll.start();
     button->click();
+    poll.stop();
+    QVERIFY(asked);
 
     QCOMPARE(answerer.texts().last(), "==== SUCCESS ====");
     QVERIFY(answerer.seen.last().parentVisible);

@@ -23,8 +23,22 @@ QList<QString> localHardwareAddresses()
     return addresses;
 }
 
+qint64 DeviceSession::Host::now()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
+void DeviceSession::Host::wait(ToolProcess *process, qint64 until)
+{
+    const QDeadlineTimer deadline(qMax<qint64>(0, until - now()));
+    if (process)
+        process->waitForEnd(deadline);
+    else
+        waitUntil(deadline);
+}
+
 DeviceSession::DeviceSession(Host *host)
-    : host(host)
+    : host(host ? host : &plainHost)
 {}
 
 bool DeviceSession::startLog(const QString &fileName, const QString &previousName)
@@ -41,7 +55,7 @@ void DeviceSession::appendLog(const QString &message)
     const bool failureWaiting = eventLog.writeFailureToTell();
     eventLog.append(message);
     // Once for each failure that is new to tell, not for every record that waits behind it.
-    if (host && !failureWaiting && eventLog.writeFailureToTell())
+    if (!failureWaiting && eventLog.writeFailureToTell())
         host->logWriteFailed();
 }
 
@@ -60,22 +74,13 @@ void DeviceSession::recordEnd(bool actionInProgress)
         appendLog(QStringLiteral("==== Tandrel closed ===="));
 }
 
-void DeviceSession::wait(QProcess *process, const QDeadlineTimer &deadline)
-{
-    if (host)
-        host->wait(process, deadline);
-    else
-        waitForRun(process, deadline);
-}
-
 QString DeviceSession::startRun(ToolProcess &process, const QStringList &arguments, const QString &secret)
 {
     const QString command = shownCommand(arguments, secret);
     appendLog(emittingRecord(arguments, secret));
     running.append(command);
-    process.setArguments(arguments);
     process.setOutputCap(toolLimits.outputCapBytes);
-    process.startRun();
+    process.start(arguments);
     return command;
 }
 
@@ -86,26 +91,27 @@ void DeviceSession::logRunEnd(const ToolProcess &process, const RunStatus &statu
     appendLog(finishedRecord(status));
 }
 
-QString DeviceSession::runTool(ToolProcess &process, const ToolRun &run, RunStatus *status)
+QString DeviceSession::runTool(const ToolRun &run, RunStatus *status)
 {
+    ToolProcess process;
     const QString command = startRun(process, run.arguments, run.secret);
-    wait(&process, QDeadlineTimer(run.timeLimitMs));
+    host->wait(&process, host->now() + run.timeLimitMs);
 
     QString output;
     if (run.record != RunRecord::EmittingOnly) {
         output = decodeToolOutput(process.output());
         // Megabytes of output take a while to decode and again to log.
-        if (host)
-            host->breathe();
+        host->breathe();
+        // The tool may repeat what it was given, the secret too.
         if (run.record == RunRecord::Everything)
-            appendLog(output);
+            appendLog(maskSecret(output, run.secret));
         logRunEnd(process, process.status());
     }
     if (status)
         *status = process.status();
     // A run that outlived its limit ends here, once its records are written: left running,
-    // it would refuse the next start on this process and outlive the action.
-    endTool(process);
+    // it would outlive the action.
+    process.end();
     running.removeOne(command);
     return output;
 }
@@ -121,12 +127,11 @@ QStringList DeviceSession::runToolBatch(const QList<QStringList> &argumentLists,
 
     // The runs started together, so one time limit bounds them all, however many hang and
     // however long the host takes with each: each one still has the whole limit to answer in.
-    const QDeadlineTimer deadline(timeLimitMs);
+    const qint64 until = host->now() + timeLimitMs;
     for (const auto &process : processes) {
-        wait(process.get(), deadline);
+        host->wait(process.get(), until);
         const RunStatus status = process->status();
-        if (host)
-            host->batchRunEnded(status);
+        host->batchRunEnded(status);
         logRunEnd(*process, status);
     }
 
@@ -182,17 +187,18 @@ ToolRun DeviceSession::deviceRun(const QStringList &subcommand, int timeLimitMs)
     return run;
 }
 
-QString DeviceSession::askUntilBack(ToolProcess &process, const QDeadlineTimer &backBy, bool pauseFirst)
+QString DeviceSession::askUntilBack(int withinMs, bool pauseFirst)
 {
     const ToolRun read =
         deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
+    const qint64 until = host->now() + withinMs;
     QString output;
     bool pause = pauseFirst;
     do {
         if (pause)
-            wait(nullptr, QDeadlineTimer(qMin<qint64>(toolLimits.askAgainMs, backBy.remainingTime())));
+            host->wait(nullptr, qMin(host->now() + toolLimits.askAgainMs, until));
         pause = true;
-        output = runTool(process, read);
-    } while (reportedHfid(output).isEmpty() && !backBy.hasExpired());
+        output = runTool(read);
+    } while (reportedHfid(output).isEmpty() && host->now() < until);
     return output;
 }

@@ -8,9 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-class QDeadlineTimer;
-class QProcess;
-
 // The hardware addresses of this computer's network interfaces, in the form the tool takes.
 QList<QString> localHardwareAddresses();
 
@@ -20,13 +17,16 @@ QList<QString> localHardwareAddresses();
 class DeviceSession
 {
 public:
+    // What the session asks of whoever drives it. Time limits and the pace of repeated tries
+    // are measured on the host's clock, in milliseconds.
     class Host
     {
     public:
         virtual ~Host() = default;
-        // Waits until the process has ended or the deadline has passed; without a process,
-        // until the deadline.
-        virtual void wait(QProcess *process, const QDeadlineTimer &deadline) = 0;
+        virtual qint64 now();
+        // Waits until the tool has ended or the clock reaches `until`; without a tool, until
+        // the clock reaches it.
+        virtual void wait(ToolProcess *process, qint64 until);
         // Between two long steps of one run: megabytes of output decoded, then logged.
         virtual void breathe() {}
         // A run of a batch has ended, before its records are written.
@@ -36,7 +36,7 @@ public:
         virtual void logWriteFailed() {}
     };
 
-    // Without a host, a run is waited for with waitForRun and nobody is told.
+    // Without a host, the session waits with the event loop running and tells nobody.
     explicit DeviceSession(Host *host = nullptr);
 
     // Opens the event log, keeping the last session's, and writes the started record. False
@@ -50,20 +50,18 @@ public:
     bool endRecorded() const { return ended; }
 
     const ToolLimits &limits() const { return toolLimits; }
+    // Tests shorten the limits.
     void setLimits(const ToolLimits &limits) { toolLimits = limits; }
-    QList<QString> localAddresses() const { return addresses; }
     void setLocalAddresses(const QList<QString> &localAddresses) { addresses = localAddresses; }
 
-    // The adapters of the last scan, the one selected (kept over scans), and the interface that
-    // commands for it go out through.
+    // The adapters of the last scan, and the one selected (kept over scans).
     const DeviceList &devices() const { return deviceList; }
     DeviceRecord selectedDevice() const { return selected; }
+    // The interface that commands for the selected adapter go out through; for the tests.
     QString interfaceAddress() const { return scanInterface; }
-    // The tool's command lines under way, as the log shows them.
-    QStringList runningCommands() const { return running; }
 
-    // One run, with its records; its output, and its status when asked for.
-    QString runTool(ToolProcess &process, const ToolRun &run, RunStatus *status = nullptr);
+    // One run, with its records, under its time limit; its output, and its status when asked.
+    QString runTool(const ToolRun &run, RunStatus *status = nullptr);
     // Runs started together under one time limit; their outputs in order.
     QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);
     // Asks every local interface for the adapters it reaches; the list is what they found.
@@ -74,18 +72,18 @@ public:
 
     // A run of the tool for the selected adapter, through the scan interface.
     ToolRun deviceRun(const QStringList &subcommand, int timeLimitMs) const;
-    // Asks the adapter for its HFID, at the pace of askAgainMs, until it reports one or the
-    // deadline passes; the last answer. An adapter that was just told to restart is given a
-    // pause first: it may still answer before it goes away.
-    QString askUntilBack(ToolProcess &process, const QDeadlineTimer &backBy, bool pauseFirst);
+    // Asks the adapter for its HFID, every askAgainMs, until it reports one or withinMs have
+    // passed; the last answer. An adapter that was just told to restart is given a pause
+    // first: it may still answer before it goes away.
+    QString askUntilBack(int withinMs, bool pauseFirst);
 
 private:
-    void wait(QProcess *process, const QDeadlineTimer &deadline);
     // Starts a run with its Emitting record, among the runs under way; its command as shown.
     QString startRun(ToolProcess &process, const QStringList &arguments, const QString &secret);
     // The records after a run: that its output was cut, and how it ended.
     void logRunEnd(const ToolProcess &process, const RunStatus &status);
 
+    Host plainHost;
     Host *host;
     EventLog eventLog;
     bool ended = false;

@@ -23,8 +23,17 @@ QString decodeToolOutput(const QByteArray &bytes)
     return QString::fromUtf8(bytes.constData(), nul ? int(nul - bytes.constData()) : bytes.size());
 }
 
+QString maskSecret(const QString &text, const QString &secret)
+{
+    if (secret.isEmpty())
+        return text;
+    QString masked = text;
+    return masked.replace(secret, QStringLiteral("********"));
+}
+
 QString shownCommand(const QStringList &arguments, const QString &secret)
 {
+    // Masked as a whole argument first: the secret may be a word the tool takes too.
     QStringList shown = arguments;
     for (QString &argument : shown) {
         if (!secret.isEmpty() && argument == secret)
@@ -53,15 +62,6 @@ QString outputCutRecord(qint64 capBytes)
         .arg(capBytes);
 }
 
-void endTool(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.kill();
-    // A killed tool is normally gone at once; one that is not must not hold the window forever.
-    process.waitForFinished();
-}
-
 namespace {
 
 // How much of the tool's output the toolkit may read ahead of the process object.
@@ -77,9 +77,9 @@ RunStatus currentStatus(const QProcess &process)
 // Tool runs under way in this program; the computer is kept awake while there is one.
 int runsUnderWay = 0;
 
-} // namespace
-
-void waitForRun(QProcess *process, const QDeadlineTimer &deadline)
+// Runs the event loop until the process has ended (without one, never) or the deadline has
+// passed. A loop can also end early, when the application is asked to quit: the wait goes on.
+void waitWithEvents(QProcess *process, const QDeadlineTimer &deadline)
 {
     QEventLoop loop;
     QTimer timer;
@@ -92,29 +92,37 @@ void waitForRun(QProcess *process, const QDeadlineTimer &deadline)
                 loop.quit();
         });
     }
-    // A loop can also end early, when the application is asked to quit: the wait goes on.
     while ((!process || process->state() != QProcess::NotRunning) && !deadline.hasExpired()) {
         timer.start(int(qMin<qint64>(deadline.remainingTime(), std::numeric_limits<int>::max())));
         loop.exec();
     }
 }
 
+} // namespace
+
+void waitUntil(const QDeadlineTimer &deadline)
+{
+    waitWithEvents(nullptr, deadline);
+}
+
 ToolProcess::ToolProcess(qint64 outputCapBytes)
     : cap(outputCapBytes)
 {
-    setProgram(toolProgram());
+    process.setProgram(toolProgram());
     // Nothing reads it, so nothing may pile it up either.
-    setStandardErrorFile(QProcess::nullDevice());
-    connect(this, &QProcess::readyReadStandardOutput, this, &ToolProcess::keepOutput);
-    connect(this, &QProcess::stateChanged, this, &ToolProcess::countRun);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { keepOutput(); });
+    QObject::connect(&process, &QProcess::stateChanged,
+                     [this](QProcess::ProcessState state) { countRun(state); });
 }
 
 ToolProcess::~ToolProcess()
 {
-    endTool(*this);
+    end();
     // A process object destroyed while its tool starts reports no state change any more.
     if (counted)
         countRun(QProcess::NotRunning);
+    process.disconnect();
 }
 
 void ToolProcess::countRun(QProcess::ProcessState state)
@@ -130,12 +138,27 @@ void ToolProcess::countRun(QProcess::ProcessState state)
         keepAwake(running);
 }
 
-void ToolProcess::startRun()
+void ToolProcess::start(const QStringList &arguments)
 {
     kept.clear();
     cut = false;
-    start(QIODevice::ReadOnly);
-    limitReadAhead(*this, readAheadBytes);
+    process.setArguments(arguments);
+    process.start(QIODevice::ReadOnly);
+    limitReadAhead(process, readAheadBytes);
+}
+
+void ToolProcess::waitForEnd(const QDeadlineTimer &deadline)
+{
+    waitWithEvents(&process, deadline);
+}
+
+void ToolProcess::end()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.kill();
+    // A killed tool is normally gone at once; one that is not must not hold the window forever.
+    process.waitForFinished();
 }
 
 QByteArray ToolProcess::output()
@@ -149,15 +172,16 @@ RunStatus ToolProcess::status() const
     if (cut)
         return statusAtCut;
     // Still running after its wait: the run reached its time limit.
-    if (state() != QProcess::NotRunning)
+    if (process.state() != QProcess::NotRunning)
         return {0, int(QProcess::NormalExit), int(QProcess::Timedout)};
-    return currentStatus(*this);
+    return currentStatus(process);
 }
 
 void ToolProcess::keepOutput()
 {
     // Always drained, so that the process object never holds more than one read's worth.
-    const QByteArray bytes = readAllStandardOutput();
+    const QByteArray bytes = process.readAllStandardOutput();
+    largest = qMax<qint64>(largest, bytes.size());
     if (cut || bytes.isEmpty())
         return;
     const qint64 room = cap - kept.size();
@@ -168,6 +192,6 @@ void ToolProcess::keepOutput()
     kept += bytes.left(int(room));
     cut = true;
     // The status line tells how the run stood when it was ended, not the kill itself.
-    statusAtCut = currentStatus(*this);
-    kill();
+    statusAtCut = currentStatus(process);
+    process.kill();
 }

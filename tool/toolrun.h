@@ -38,7 +38,7 @@ struct ToolRun
     QStringList arguments;
     int timeLimitMs = 0;
     RunRecord record = RunRecord::Everything;
-    QString secret; // a value that never reaches the log, wherever it stands among the arguments
+    QString secret; // a value that never reaches the log, wherever it stands
 };
 
 // How a run ended, as the status line reports it.
@@ -56,8 +56,10 @@ QStringList deviceCommand(const QString &interfaceAddress, const QStringList &su
 // The text of the tool's standard output: UTF-8 up to the first NUL byte.
 QString decodeToolOutput(const QByteArray &bytes);
 
-// "pwlctl.exe " and the arguments joined with single blanks, unquoted, each one that is the
-// secret shown as "********".
+// The text with every occurrence of the secret shown as "********".
+QString maskSecret(const QString &text, const QString &secret);
+
+// "pwlctl.exe " and the arguments joined with single blanks, unquoted, the secret masked.
 QString shownCommand(const QStringList &arguments, const QString &secret = QString());
 // "Emitting " and the command as shown.
 QString emittingRecord(const QStringList &arguments, const QString &secret = QString());
@@ -68,28 +70,29 @@ QString finishedRecord(const RunStatus &status);
 // The record that says a run was ended because its output passed the cap.
 QString outputCutRecord(qint64 capBytes);
 
-// Ends a tool that is still running: kill, then wait for it, as long as the toolkit's own
-// default wait at most.
-void endTool(QProcess &process);
+// Lets the event loop run until the deadline, so that windows are drawn meanwhile.
+void waitUntil(const QDeadlineTimer &deadline);
 
-// Waits until the process has ended or the deadline has passed (without a process, until the
-// deadline), with the event loop running, so that windows are drawn and the tool's output is
-// read as it arrives.
-void waitForRun(QProcess *process, const QDeadlineTimer &deadline);
-
-// A process object for the tool. Its standard error goes nowhere. Its standard output is
+// One run of the tool at a time. Its standard error goes nowhere. Its standard output is
 // read as it arrives, also during waits, and kept up to a cap: a tool that prints more is
-// ended at once, and what it printed up to the cap is its output.
-// runTool ends each run before it returns; a tool that this object still runs when it is
-// destroyed (a batch run past its limit) is ended then.
-class ToolProcess : public QProcess
+// ended at once, and what it printed up to the cap is its output. A tool that still runs
+// when the object is destroyed is ended then.
+class ToolProcess
 {
 public:
     explicit ToolProcess(qint64 outputCapBytes = ToolLimits().outputCapBytes);
-    ~ToolProcess() override;
+    ~ToolProcess();
+    ToolProcess(const ToolProcess &) = delete;
+    ToolProcess &operator=(const ToolProcess &) = delete;
 
-    // Starts the tool with the arguments already set, read-only, with nothing kept yet.
-    void startRun();
+    // Starts the tool, read-only, with nothing kept yet.
+    void start(const QStringList &arguments);
+    // Waits, with the event loop running, until the tool has ended or the deadline passed.
+    void waitForEnd(const QDeadlineTimer &deadline);
+    bool isRunning() const { return process.state() != QProcess::NotRunning; }
+    // Ends a tool that still runs: kill, then wait for it, at most the toolkit's default wait.
+    void end();
+
     // The output kept so far, taking what the process object still holds.
     QByteArray output();
     bool outputCut() const { return cut; }
@@ -98,14 +101,19 @@ public:
     // The run's status: for a run ended at the cap, as it was just before the kill; for a
     // tool still running, a run past its time limit.
     RunStatus status() const;
+    // The most output that one read took from the process object; the tests hold it to the
+    // bound on the toolkit's read-ahead.
+    qint64 largestRead() const { return largest; }
 
 private:
     void keepOutput();
     void countRun(QProcess::ProcessState state);
 
+    QProcess process;
     qint64 cap;
     QByteArray kept;
     bool cut = false;
     RunStatus statusAtCut;
+    qint64 largest = 0;
     bool counted = false; // this object's run counts as under way
 };

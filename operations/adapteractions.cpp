@@ -1,0 +1,176 @@
+#include "adapteractions.h"
+
+#include "tool/devicesession.h"
+
+namespace {
+
+const QString successHeading = QStringLiteral("==== SUCCESS ====");
+
+ActionResult box(const QString &text)
+{
+    return {ActionResult::Shown::Box, text, false, true};
+}
+
+ActionResult resultWindow(const QString &text, bool succeeded = false)
+{
+    return {ActionResult::Shown::ResultWindow, text, false, succeeded};
+}
+
+} // namespace
+
+QString errorText(const QString &output, bool lineFeed)
+{
+    return QStringLiteral("==== ERROR ====") + (lineFeed ? QStringLiteral("\n") : QString()) + output;
+}
+
+QString deviceInfoText(const QString &output)
+{
+    const QString marker = QStringLiteral("[apsta_info] Done.");
+    const int done = output.indexOf(marker);
+    if (done < 0)
+        return errorText(output, true).trimmed();
+    return output.mid(done).replace(marker, successHeading).trimmed();
+}
+
+bool factoryDefaultSucceeded(const QString &output)
+{
+    return output.contains(QLatin1String("[apfw_factory_reset] Done.")) &&
+           !output.contains(QLatin1String("Error"));
+}
+
+bool toolRunFailed(const RunStatus &status, const QString &output)
+{
+    return status.error != QProcess::UnknownError || status.exitStatus != QProcess::NormalExit ||
+           status.exitCode != 0 || output.contains(QLatin1String("Error"));
+}
+
+QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput, bool started)
+{
+    if (started)
+        return randomizeOutput;
+    const bool ownLine = randomizeOutput.isEmpty() || randomizeOutput.endsWith(QLatin1Char('\n'));
+    return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput, true);
+}
+
+AdapterActions::AdapterActions(DeviceSession &session)
+    : session(session)
+{}
+
+ActionResult AdapterActions::deviceInformation()
+{
+    const QString output =
+        session.runTool(session.deviceRun({QStringLiteral("apsta_info")}, session.limits().quickMs));
+    ActionResult result = resultWindow(deviceInfoText(output));
+    result.succeeded = result.text.startsWith(successHeading);
+    result.fitToText = true;
+    return result;
+}
+
+ActionResult AdapterActions::factoryDefault()
+{
+    const QString output =
+        session.runTool(session.deviceRun({QStringLiteral("apfw_factory_reset")}, session.limits().quickMs));
+    if (factoryDefaultSucceeded(output))
+        return box(successHeading);
+    return resultWindow(errorText(output, false));
+}
+
+ActionResult AdapterActions::upgradeFirmware(const QString &path)
+{
+    const QString output =
+        session.runTool(session.deviceRun({QStringLiteral("upgrade_ggl"), path}, session.limits().longMs));
+    // The tool's "Error" beside its "Done." is not looked for: the firmware is in.
+    if (output.contains(QLatin1String("[upgrade_ggl] Done.")))
+        return {ActionResult::Shown::Nothing, QString(), false, true};
+    return resultWindow(errorText(output, true));
+}
+
+ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
+{
+    const ToolLimits &limits = session.limits();
+    // The adapter starts its new firmware now and answers again after a while: until it
+    // reports its new HFID, it is asked again.
+    const QString output = session.askUntilBack(limits.adapterBackMs, false);
+    // Without a value to carry over, writing one would rename the adapter to rubbish.
+    const QString manufacturerHfid = reportedHfid(output);
+    if (manufacturerHfid.isEmpty()) {
+        return resultWindow(errorText(
+            QStringLiteral("The adapter's name \"%1\" could not be restored: it did not report its new "
+                           "HFID within %2 seconds of the upgrade.\n%3")
+                .arg(hfidPrefix, QString::number(limits.adapterBackMs / 1000), output),
+            true));
+    }
+
+    const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
+    ToolRun write =
+        session.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, limits.longMs);
+    write.record = RunRecord::StatusOnly;
+    RunStatus written;
+    const QString writeOutput = session.runTool(write, &written);
+    if (toolRunFailed(written, writeOutput)) {
+        return resultWindow(errorText(
+            QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(name.hfid, writeOutput),
+            true));
+    }
+
+    ToolRun restart = session.deviceRun({QStringLiteral("apcm_sta_restart")}, limits.longMs);
+    restart.record = RunRecord::EmittingOnly;
+    session.runTool(restart);
+
+    QString text = successHeading;
+    if (name.shortened)
+        text += QStringLiteral("\nThe adapter's name was too long for its new firmware and was shortened to "
+                               "\"%1\".")
+                    .arg(name.hfid);
+    return box(text);
+}
+
+ActionResult AdapterActions::restart()
+{
+    const ToolLimits &limits = session.limits();
+    RunStatus status;
+    const QString output =
+        session.runTool(session.deviceRun({QStringLiteral("apcm_sta_restart")}, limits.longMs), &status);
+    if (toolRunFailed(status, output))
+        return resultWindow(
+            errorText(QStringLiteral("The adapter could not be restarted.\n") + output, true));
+
+    // The adapter's address does not change: it is not looked for again, only asked.
+    const QString answer = session.askUntilBack(limits.adapterBackMs, true);
+    if (reportedHfid(answer).isEmpty()) {
+        return resultWindow(
+            errorText(QStringLiteral("The adapter did not answer within %1 seconds of its restart.\n%2")
+                          .arg(limits.adapterBackMs / 1000)
+                          .arg(answer),
+                      true));
+    }
+    return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
+}
+
+ActionResult AdapterActions::simpleConnect()
+{
+    const int limitMs = session.limits().longMs;
+    const QString randomizeOutput = session.runTool(
+        session.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, limitMs));
+
+    const ToolRun start =
+        session.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, limitMs);
+    QString startOutput;
+    bool started = false;
+    for (int attempts = 5; attempts > 0 && !started; --attempts) {
+        startOutput = session.runTool(start);
+        started = startOutput.contains(QLatin1String("[apcm_uke_cmd] action SUCCESS."));
+    }
+    return resultWindow(simpleConnectText(randomizeOutput, startOutput, started), started);
+}
+
+ActionResult AdapterActions::changeKey(const QString &password)
+{
+    ToolRun run = session.deviceRun(
+        {QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
+        session.limits().longMs);
+    // The log and the window are what users send to whoever helps them: the password stays
+    // out of both, also where the tool repeats it.
+    run.secret = password;
+    return resultWindow(maskSecret(session.runTool(run), password));
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "tool/hfid.h"
+#include "tool/toolrun.h"
+
+#include <QString>
+
+class DeviceSession;
+
+// What the window shows when an action is done.
+struct ActionResult
+{
+    enum class Shown {
+        Nothing,
+        Box,          // an information box with the text
+        ResultWindow, // a result window with the text
+    };
+    Shown shown = Shown::Nothing;
+    QString text;
+    bool fitToText = false; // the result window takes the size of its text
+    bool succeeded = false;
+};
+
+// The actions of the configuration page, each on the selected adapter: the tool's runs in
+// their order, and the judging of what it printed. Each one returns what the window shows;
+// the window asks its questions before and waits through its own host meanwhile.
+class AdapterActions
+{
+public:
+    explicit AdapterActions(DeviceSession &session);
+
+    ActionResult deviceInformation();
+    ActionResult factoryDefault();
+    // The firmware written: succeeded means the name is kept or the adapter reset next.
+    ActionResult upgradeFirmware(const QString &path);
+    // After new firmware: the adapter's new HFID, asked for until it answers, written back
+    // as the user HFID behind the leading part it had, then a restart.
+    ActionResult restoreConfiguration(const QString &hfidPrefix);
+    // A restart, then the adapter asked for its HFID until it answers.
+    ActionResult restart();
+    ActionResult simpleConnect();
+    ActionResult changeKey(const QString &password);
+
+private:
+    DeviceSession &session;
+};
+
+// The judging of what the tool prints, and the texts the user is told.
+
+// "==== ERROR ====" in front of a text, with or without a line feed after it.
+QString errorText(const QString &output, bool lineFeed);
+
+// Device information: the report from its "Done." marker on, headed SUCCESS, or the whole
+// output headed ERROR; trimmed.
+QString deviceInfoText(const QString &output);
+
+bool factoryDefaultSucceeded(const QString &output);
+
+// Whether a run that changes the adapter (set_hfid, apcm_sta_restart) failed: it did not
+// start, crashed, ran past its limit, ended with an exit code other than 0, or printed "Error".
+bool toolRunFailed(const RunStatus &status, const QString &output);
+
+// What the simple-connect window shows: the randomize text, or, when no start attempt
+// reported success, that text and the last attempt's text under an ERROR heading.
+QString simpleConnectText(const QString &randomizeOutput, const QString &lastStartOutput, bool started);

@@ -1,0 +1,373 @@
+// The actions on an adapter, on a session without a window, through the stand-in tool in real
+// processes; the pace of repeated tries and the time limits on a clock the test drives.
+#include "drivenhost.h"
+#include "tooldir.h"
+
+#include "operations/adapteractions.h"
+
+#include <QtTest>
+
+namespace {
+const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
+const QString userHfid = QStringLiteral("Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014");
+const QString factoryHfid = QStringLiteral("PL500_FW1.02b05_FWDate_Jan 15 2014");
+const QString firmware = QStringLiteral(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw");
+} // namespace
+
+class TestActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void deviceInformation_data();
+    void deviceInformation();
+    void factoryDefault_data();
+    void factoryDefault();
+    void upgrade_data();
+    void upgrade();
+    void restart_data();
+    void restart();
+    void simpleConnect_data();
+    void simpleConnect();
+    void changeKey_data();
+    void changeKey();
+    void hangingToolsAreEnded();
+
+private:
+    // The selected adapter as a scan finds it, and the tool's record of calls emptied.
+    void selectAdapter(const QString &hfid);
+    // The subcommands that the tool was called with, in order.
+    QStringList subcommands() const;
+    QStringList logSince(int before) const { return dir->log().mid(before); }
+
+    std::unique_ptr<ToolDir> dir;
+    DrivenHost host;
+    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<AdapterActions> actions;
+};
+
+void TestActions::init()
+{
+    dir = std::make_unique<ToolDir>();
+    QVERIFY(dir->isValid());
+    host = DrivenHost();
+    session = std::make_unique<DeviceSession>(&host);
+    QVERIFY(session->startLog("Tandrel.log", "Tandrel.previous.log"));
+    session->setLocalAddresses({interfaceA()});
+    ToolLimits limits;
+    limits.askAgainMs = 1000;
+    limits.adapterBackMs = 2500;
+    session->setLimits(limits);
+    actions = std::make_unique<AdapterActions>(*session);
+    selectAdapter(userHfid);
+}
+
+void TestActions::cleanup()
+{
+    actions.reset();
+    session.reset();
+    QCOMPARE(dir->runningTools(), 0);
+    dir.reset();
+}
+
+void TestActions::selectAdapter(const QString &hfid)
+{
+    dir->writeState({simAdapter(dev1, interfaceA(), hfid, factoryHfid)});
+    session->scanDevices();
+    session->selectRow(dev1);
+    QCOMPARE(session->selectedDevice().hfid, hfid);
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+}
+
+QStringList TestActions::subcommands() const
+{
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.value(1);
+    return made;
+}
+
+// clang-format off
+void TestActions::deviceInformation_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("report") << "[apsta_info] Done.\nDevice address: X\nUser HFID: Y\n"
+                            << "==== SUCCESS ====\nDevice address: X\nUser HFID: Y";
+    QTest::newRow("silent tool") << "" << "==== ERROR ====";
+}
+// clang-format on
+
+void TestActions::deviceInformation()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, shown);
+    dir->setFault("apsta_info", {{"stdout", output}});
+    const int before = dir->log().size();
+    const ActionResult result = actions->deviceInformation();
+    QCOMPARE(int(result.shown), int(ActionResult::Shown::ResultWindow));
+    QCOMPARE(result.text, shown);
+    QVERIFY(result.fitToText);
+    const QStringList log = logSince(before);
+    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apsta_info -m " + dev1);
+    QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
+}
+
+// clang-format off
+void TestActions::factoryDefault_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("box");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("done") << "[apfw_factory_reset] Done.\n" << true << "==== SUCCESS ====";
+    QTest::newRow("done but Error") << "[apfw_factory_reset] Done.\nError: flash\n" << false
+                                    << "==== ERROR ====[apfw_factory_reset] Done.\nError: flash\n";
+    QTest::newRow("silent") << "" << false << "==== ERROR ====";
+}
+// clang-format on
+
+void TestActions::factoryDefault()
+{
+    QFETCH(QString, output);
+    QFETCH(bool, box);
+    QFETCH(QString, shown);
+    dir->setFault("apfw_factory_reset", {{"stdout", output}});
+    const int before = dir->log().size();
+    const ActionResult result = actions->factoryDefault();
+    QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "apfw_factory_reset", "-m", dev1}}));
+    QCOMPARE(result.shown == ActionResult::Shown::Box, box);
+    QCOMPARE(result.text, shown);
+    QVERIFY(!result.fitToText);
+    const QStringList log = logSince(before);
+    QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1);
+    QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
+}
+
+// clang-format off
+void TestActions::upgrade_data()
+{
+    QTest::addColumn<QString>("image"); // the file chosen
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QString>("oldHfid");
+    QTest::addColumn<int>("awayCalls"); // how many commands the adapter does not answer after new firmware
+    QTest::addColumn<QJsonObject>("writeFault");
+    QTest::addColumn<QStringList>("subcommands"); // after the upgrade
+    QTest::addColumn<QString>("told");            // the box's text, or the result window's start
+    // The adapter's user HFID afterwards; the stand-in's faults change only what it reports.
+    QTest::addColumn<QString>("newHfid");
+    const QString upgraded = "PL500_FW2.01b03_FWDate_Jun 30 2016";
+    const QStringList keep{"get_hfid", "set_hfid", "apcm_sta_restart"};
+    QTest::newRow("adapter back after a while: asked again")
+        << firmware << true << userHfid << 1 << QJsonObject() << QStringList(QStringList{"get_hfid"} + keep)
+        << "==== SUCCESS ====" << "Kitchen_" + upgraded;
+    // Asked at once, then every second until 2.5 s after the upgrade.
+    QTest::newRow("adapter not back in time: not renamed, the user told")
+        << firmware << true << userHfid << 100 << QJsonObject() << QStringList{"get_hfid", "get_hfid", "get_hfid", "get_hfid"}
+        << "==== ERROR ====\nThe adapter's name \"Kitchen\" could not be restored: it did not report its new HFID "
+           "within 2 seconds of the upgrade.\n[get_hfid] Error: no device " + dev1 << upgraded;
+    QTest::newRow("name too long: the prefix shortened")
+        << firmware << true << "Living room upstairs by the TV_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
+        << "==== SUCCESS ====\nThe adapter's name was too long for its new firmware and was shortened to "
+           "\"Living room upstairs by the T_" + upgraded + "\"."
+        << "Living room upstairs by the T_" + upgraded;
+    QTest::newRow("name not kept: a factory default after the upgrade")
+        << firmware << false << userHfid << 0 << QJsonObject() << QStringList{"apfw_factory_reset"}
+        << "==== SUCCESS ====" << upgraded;
+    QTest::newRow("not firmware: the tool's error, the adapter untouched")
+        << "garbage.pwfw" << true << userHfid << 0 << QJsonObject() << QStringList()
+        << "==== ERROR ====\n[upgrade_ggl] Error: garbage.pwfw: not a firmware image\n" << userHfid;
+    const QString umlauts = QString(20, QChar(0xfc)); // two bytes each
+    QTest::newRow("multi-byte prefix: cut between characters")
+        << firmware << true << umlauts + "_PL500_FW1.02b05_FWDate_Jan 15 2014" << 0 << QJsonObject() << keep
+        << "==== SUCCESS ====\nThe adapter's name was too long" << umlauts.left(14) + "_" + upgraded;
+    for (const auto &fault : {QJsonObject{{"crash", true}}, QJsonObject{{"exitCode", 3}},
+                              QJsonObject{{"stdout", "[set_hfid] Error: flash full\n"}}}) {
+        QTest::newRow(qPrintable("write fails: " + QJsonDocument(fault).toJson(QJsonDocument::Compact)))
+            << firmware << true << userHfid << 0 << fault << QStringList(keep.mid(0, 2))
+            << "==== ERROR ====\nThe adapter's name \"Kitchen_" + upgraded + "\" could not be written." << QString();
+    }
+}
+// clang-format on
+
+void TestActions::upgrade()
+{
+    QFETCH(QString, image);
+    QFETCH(bool, keep);
+    QFETCH(QString, oldHfid);
+    QFETCH(int, awayCalls);
+    QFETCH(QJsonObject, writeFault);
+    QFETCH(QStringList, subcommands);
+    QFETCH(QString, told);
+    QFETCH(QString, newHfid);
+    selectAdapter(oldHfid);
+    dir->setSetting("awayCallsAfterUpgrade", awayCalls);
+    if (!writeFault.isEmpty())
+        dir->setFault("set_hfid", writeFault);
+    QFile garbage("garbage.pwfw");
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not firmware") == 12);
+    garbage.close();
+
+    // The window's order: the upgrade, then the name kept or the adapter reset.
+    ActionResult result = actions->upgradeFirmware(QFileInfo(image).absoluteFilePath());
+    if (result.succeeded)
+        result = keep ? actions->restoreConfiguration(extractHfidPrefix(oldHfid)) : actions->factoryDefault();
+
+    QCOMPARE(this->subcommands(), QStringList{"upgrade_ggl"} + subcommands);
+    const bool box = told.startsWith("==== SUCCESS ====");
+    QCOMPARE(result.shown == ActionResult::Shown::Box, box);
+    QVERIFY2(result.text.replace(dir->path() + "/", "").startsWith(told), qPrintable(result.text));
+    if (!newHfid.isNull())
+        QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
+    // Every try is a run of its own in the log, a second after the one before, the last one
+    // no later than 2.5 s after the upgrade.
+    const int tries = subcommands.count("get_hfid");
+    QCOMPARE(dir->log().filter(" get_hfid manufacturer -m ").size(), tries);
+    QCOMPARE(host.pauses.size(), qMax(0, tries - 1));
+    QVERIFY(host.clock <= 2500);
+}
+
+// clang-format off
+void TestActions::restart_data()
+{
+    QTest::addColumn<int>("awayCalls"); // how many commands the adapter does not answer after its restart
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<QList<qint64>>("pauses"); // before each get_hfid
+    QTest::addColumn<QString>("told");         // the box's text, or the result window's
+    QTest::newRow("adapter back at the second try") << 1 << QJsonObject() << QList<qint64>{1000, 1000}
+                                                    << "==== SUCCESS ====\nThe adapter restarted and answers again.";
+    QTest::newRow("adapter not back in time")
+        << 100 << QJsonObject() << QList<qint64>{1000, 1000, 500}
+        << "==== ERROR ====\nThe adapter did not answer within 2 seconds of its restart.\n"
+           "[get_hfid] Error: no device " + dev1 + " answers on interface " + interfaceA() + "\n";
+    QTest::newRow("restart refused")
+        << 0 << QJsonObject{{"exitCode", 3}, {"stdout", "[apcm_sta_restart] Error: busy\n"}} << QList<qint64>()
+        << "==== ERROR ====\nThe adapter could not be restarted.\n[apcm_sta_restart] Error: busy\n";
+}
+// clang-format on
+
+void TestActions::restart()
+{
+    QFETCH(int, awayCalls);
+    QFETCH(QJsonObject, fault);
+    QFETCH(QList<qint64>, pauses);
+    QFETCH(QString, told);
+    dir->setSetting("awayCallsAfterRestart", awayCalls);
+    if (!fault.isEmpty())
+        dir->setFault("apcm_sta_restart", fault);
+    const QJsonObject before = dir->adapter(dev1);
+    const ActionResult result = actions->restart();
+
+    const QList<QStringList> calls = dir->calls();
+    QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_sta_restart", "-m", dev1}));
+    const int asked = calls.count({interfaceA(), "get_hfid", "manufacturer", "-m", dev1});
+    QCOMPARE(asked, pauses.size());
+    QCOMPARE(host.pauses, pauses);
+    QCOMPARE(calls.size(), 1 + asked); // no scan, no reset
+    const QStringList log = dir->log();
+    QCOMPARE(log.filter(" apcm_sta_restart -m ").size(), 1);
+    QVERIFY(log.contains("[apcm_sta_restart] restarting " + dev1) || !fault.isEmpty());
+    QCOMPARE(result.shown == ActionResult::Shown::Box, told.startsWith("==== SUCCESS"));
+    QCOMPARE(result.text, told);
+    // The adapter keeps its name, its password and every other setting.
+    QJsonObject after = dir->adapter(dev1);
+    after.remove("awayUntil");
+    after.remove("awayCalls");
+    QCOMPARE(after, before);
+}
+
+void TestActions::simpleConnect_data()
+{
+    QTest::addColumn<int>("failedStarts");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("first attempt") << 0 << 2;
+    QTest::newRow("third attempt") << 2 << 4;
+    QTest::newRow("never") << 100 << 6;
+}
+
+void TestActions::simpleConnect()
+{
+    QFETCH(int, failedStarts);
+    QFETCH(int, runs);
+    // The randomize run prints the success marker too: it must not count.
+    const QString randomize = "  [apcm_uke_cmd] randomize\n[apcm_uke_cmd] action SUCCESS.\n\n";
+    dir->setFault("apcm_uke_cmd randomize", {{"stdout", randomize}});
+    if (failedStarts)
+        dir->setFault("apcm_uke_cmd start",
+                      {{"stdout", "[apcm_uke_cmd] action success.\n"}, {"runs", failedStarts}});
+    const int before = dir->log().size();
+    const ActionResult result = actions->simpleConnect();
+
+    const QList<QStringList> calls = dir->calls();
+    QCOMPARE(calls.size(), runs);
+    QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_uke_cmd", "randomize", "-m", dev1}));
+    QCOMPARE(calls.last(), (QStringList{interfaceA(), "apcm_uke_cmd", "start", "-m", dev1}));
+    const QStringList log = logSince(before);
+    QCOMPARE(log.count("Emitting pwlctl.exe " + interfaceA() + " apcm_uke_cmd start -m " + dev1), runs - 1);
+    QVERIFY(log.last().startsWith("Finished"));
+    QCOMPARE(int(result.shown), int(ActionResult::Shown::ResultWindow));
+    if (runs < 6)
+        QCOMPARE(result.text, randomize);
+    else
+        QCOMPARE(result.text, "==== ERROR ====\n" + randomize + "[apcm_uke_cmd] action success.\n");
+}
+
+// clang-format off
+void TestActions::changeKey_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<QString>("shown"); // its beginning
+    QTest::newRow("blanks inside and at both ends") << "  my home network  " << QJsonObject() << "[set_npw] Done.\n";
+    // The log and the window hold what the tool printed, the password masked wherever it stands.
+    QTest::newRow("the tool repeats the password")
+        << "Geheim Passwort 123"
+        << QJsonObject{{"stdout", "[set_npw] Error: the adapter refused the network password 'Geheim Passwort 123'\n"},
+                       {"exitCode", 1}}
+        << "[set_npw] Error: the adapter refused the network password '********'\n";
+}
+// clang-format on
+
+void TestActions::changeKey()
+{
+    QFETCH(QString, password);
+    QFETCH(QJsonObject, fault);
+    QFETCH(QString, shown);
+    if (!fault.isEmpty())
+        dir->setFault("set_npw", fault);
+    const ActionResult result = actions->changeKey(password);
+    QCOMPARE(dir->calls(),
+             (QList<QStringList>{{interfaceA(), "set_npw", password, "secure", "set_key", "-m", dev1}}));
+    QCOMPARE(int(result.shown), int(ActionResult::Shown::ResultWindow));
+    QVERIFY2(result.text.startsWith(shown), qPrintable(result.text));
+    const QStringList log = dir->log();
+    QVERIFY(
+        log.contains("Emitting pwlctl.exe " + interfaceA() + " set_npw ******** secure set_key -m " + dev1));
+    QVERIFY(!dir->logBytes().contains(password.toUtf8()));
+    if (fault.isEmpty()) {
+        QCOMPARE(dir->adapter(dev1).value("password").toString(), password);
+        QVERIFY(result.text.endsWith("[set_key] Done.\n")); // as printed, trailing line feed included
+    } else {
+        QVERIFY(log.contains(shown.trimmed()));
+    }
+}
+
+void TestActions::hangingToolsAreEnded()
+{
+    host.toolsHang = true;
+    dir->setFault("apfw_factory_reset", {{"hang", true}, {"stdout", "resetting\n"}});
+    dir->setFault("apcm_uke_cmd", {{"hang", true}, {"stdout", "working\n"}});
+    QCOMPARE(actions->factoryDefault().text, "==== ERROR ====resetting\n");
+    QCOMPARE(dir->runningTools(), 0);
+    QVERIFY(dir->log().last().endsWith("exitCode=0, exitStatus=0, error=2."));
+
+    actions->simpleConnect();
+    QCOMPARE(dir->runningTools(), 0);
+    // Every attempt really ran: none was refused for a late predecessor.
+    QCOMPARE(dir->calls().size(), 1 + 6);
+    QCOMPARE(dir->log().count("Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=2."), 1 + 6);
+}
+
+QTEST_GUILESS_MAIN(TestActions)
+#include "tst_actions.moc"
