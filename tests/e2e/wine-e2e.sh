@@ -50,6 +50,28 @@ press_return_in() { # press_return_in WINDOW
     xdotool key Return
 }
 start() { "$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!; }
+click_first_row() { # click_first_row WINDOW: a click on the first row of the device list
+    # Where it lies depends on the fonts that wine finds: it is looked for in the window's
+    # picture, the first line of text below the list's top edge, which the middle of the
+    # window meets first.
+    local y
+    y=$(import -window "$1" -depth 8 ppm:- | python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+fields = data.split(maxsplit=4)
+width, height, pixels = int(fields[1]), int(fields[2]), fields[4]
+def dark(x, y, limit):
+    r, g, b = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+    return r + g + b < limit
+top = next(y for y in range(height) if dark(width // 2, y, 3 * 200))
+rows = [y for y in range(top + 2, height) if any(dark(x, y, 3 * 128) for x in range(width // 40, width // 4))]
+band = [rows[0]]
+while band[-1] + 1 in rows:
+    band.append(band[-1] + 1)
+print(band[len(band) // 2])')
+    [[ -n $y ]] || fail "no row in the device list"
+    xdotool mousemove --window "$1" $((WIDTH / 20 + 20)) "$y" click 1
+}
 close_main() {
     "$x11close" "$title" || fail "no window to close"
     wait_for "Tandrel to end" closed
@@ -88,9 +110,9 @@ interface=$(sed -n 's/.*"interface": "\(.*\)".*/\1/p' pwlctl-sim.json | head -n 
 wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
 sleep 1
 [[ -n $shot ]] && import -window "$main" "$shot"
-# The first row lies below the Select Device row; the toolkit's Windows style lays it a
-# little lower than on Linux. Then Configure and Factory Default by their mnemonics.
-xdotool mousemove --window "$main" 60 107 click 1
+# The first row, then Configure and Factory Default by their mnemonics.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click_first_row "$main"
 wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
 # The keys 0.3 s apart, as a quick user types them: Configure, then Factory Default on the
 # page that Configure opens; after its box the focus is back on the button, so Space runs it
@@ -189,8 +211,8 @@ main=$(windows | head -n 1)
 wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
 sleep 1
 on_screen "the device list"
-# The first row, where twice the usual size puts it.
-xdotool mousemove --window "$main" 100 214 click 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click_first_row "$main"
 wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key alt+c
