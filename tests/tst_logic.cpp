@@ -1,6 +1,7 @@
-// The pure pieces: log records, screen halves, tool output, HFID cutting, result texts.
+// The pure pieces: log records, the folder lock, screen halves, tool output, HFID cutting, result texts.
 #include "app/banner.h"
 #include "app/currentaction.h"
+#include "app/folderlock.h"
 #include "app/rowdelegate.h"
 #include "app/screen.h"
 #include "operations/commands.h"
@@ -20,6 +21,8 @@ private slots:
     void logRecord();
     void previousLog_data();
     void previousLog();
+    void folderLock_data();
+    void folderLock();
     void halfScreen_data();
     void halfScreen();
     void onScreen_data();
@@ -123,6 +126,52 @@ void TestLogic::previousLog()
     } else {
         QVERIFY(!QFileInfo::exists(previousName));
     }
+}
+
+// clang-format off
+void TestLogic::folderLock_data()
+{
+    QTest::addColumn<QString>("owner"); // who left the lock that lies in the folder, or its text
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("this process's id: a killed Tandrel's, given out again") << "this process" << true;
+    QTest::newRow("this process's id, held as a running Tandrel holds it") << "held" << false;
+    QTest::newRow("a process that ended") << "ended" << true;
+    QTest::newRow("nothing readable: a start cut short") << "" << true;
+    QTest::newRow("another computer, through a shared folder") << "4242\nTandrel\nanother-computer.invalid\n" << false;
+}
+// clang-format on
+
+void TestLogic::folderLock()
+{
+    QFETCH(QString, owner);
+    QFETCH(bool, taken);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QLockFile running(dir.filePath("Tandrel.lock"));
+    QVERIFY(running.tryLock(0));
+    QFile file(dir.filePath("Tandrel.lock"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray contents = file.readAll();
+    file.close();
+    if (owner != "held") {
+        // Left where no process holds it any more.
+        running.unlock();
+        if (owner == "ended") {
+            QProcess ended;
+            ended.start(PWLCTL_SIM, QStringList());
+            QVERIFY(ended.waitForStarted());
+            const qint64 pid = ended.processId();
+            QVERIFY(ended.waitForFinished());
+            contents.replace(0, contents.indexOf('\n'), QByteArray::number(pid));
+        } else if (owner != "this process") {
+            contents = owner.toUtf8();
+        }
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+    }
+    QLockFile lock(dir.filePath("Tandrel.lock"));
+    QCOMPARE(!heldByRunningTandrel(lock), taken);
+    QCOMPARE(lock.isLocked(), taken);
 }
 
 void TestLogic::halfScreen_data()
