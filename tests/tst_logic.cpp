@@ -17,6 +17,7 @@ class TestLogic : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void logRecord_data();
     void logRecord();
     void previousLog_data();
@@ -45,6 +46,16 @@ private slots:
     void shownTexts_data();
     void shownTexts();
 };
+
+// The texts that Tandrel makes from numbers for the log and the tool keep ASCII digits
+// whatever the user's locale: every test here runs with a default locale that has digits of
+// its own, and ctest runs the suite again with the system's locale so too (LC_ALL, Linux).
+void TestLogic::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+    if (qEnvironmentVariableIsSet("LC_ALL"))
+        QCOMPARE(QLocale::system().name(), QLocale(qEnvironmentVariable("LC_ALL")).name());
+}
 
 // clang-format off
 void TestLogic::logRecord_data()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSysInfo>
 
 #include <filesystem>
@@ -21,9 +22,10 @@ QByteArray platformRecord(const QString &message)
 QByteArray logRecordBytes(const QDateTime &time, const QString &message, bool crLf)
 {
     // The message can be a tool's output of megabytes: it is encoded once, and the stamp is
-    // put in front of it where it lies, without a copy as text in between.
+    // put in front of it where it lies, without a copy as text in between. The stamp's digits
+    // are ASCII in every locale: the system's own (Persian, Arabic) would not survive Latin-1.
     const QByteArray stamp =
-        QStringLiteral("[%1] ").arg(time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss"))).toLatin1();
+        '[' + QLocale::c().toString(time.toUTC(), QStringLiteral("yy/MM/dd HH:mm:ss")).toLatin1() + "] ";
     QByteArray record = QStringRef(&message).trimmed().toUtf8();
     record.prepend(stamp);
     record += '\n';
