@@ -88,12 +88,13 @@ void TestLogic::previousLog_data()
 {
     QTest::addColumn<QStringList>("before"); // what Tandrel.log, then Tandrel.previous.log, held
     QTest::addColumn<QString>("previous");   // what Tandrel.previous.log holds after the start
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("no earlier log") << QStringList() << QString() << true;
-    QTest::newRow("the last log kept") << QStringList{"last\n"} << "last\n" << true;
-    QTest::newRow("an older one replaced") << QStringList{"last\n", "older\n"} << "last\n" << true;
+    QTest::addColumn<QString>("stays");      // what of the last log stays in Tandrel.log, before the new records
+    QTest::newRow("no earlier log") << QStringList() << QString() << "";
+    QTest::newRow("the last log kept") << QStringList{"last\n"} << "last\n" << "";
+    QTest::newRow("an older one replaced") << QStringList{"last\n", "older\n"} << "last\n" << "";
     // A name that cannot be replaced, even by root.
-    QTest::newRow("not kept: a folder by that name") << QStringList{"last\n", "<folder>"} << "<folder>" << false;
+    QTest::newRow("not kept: a folder by that name") << QStringList{"last\n", "<folder>"} << "<folder>" << "last\n";
+    QTest::newRow("not kept, its last line cut short: ended") << QStringList{"one\nla", "<folder>"} << "<folder>" << "one\nla\n";
 }
 // clang-format on
 
@@ -101,15 +102,18 @@ void TestLogic::previousLog()
 {
     QFETCH(QStringList, before);
     QFETCH(QString, previous);
-    QFETCH(bool, kept);
+    QFETCH(QString, stays);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString logName = dir.filePath("Tandrel.log"), previousName = dir.filePath("Tandrel.previous.log");
-    const auto write = [](const QString &name, const QString &text) {
+    // The logs as Tandrel writes them here: on Windows with CR LF line ends.
+    const QByteArray eol = QSysInfo::productType() == "windows" ? "\r\n" : "\n";
+    const auto bytes = [&eol](const QString &text) { return text.toUtf8().replace("\n", eol); };
+    const auto write = [&bytes](const QString &name, const QString &text) {
         if (text == "<folder>")
             return QDir().mkpath(name + "/inside");
         QFile file(name);
-        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.size();
+        return file.open(QIODevice::WriteOnly) && file.write(bytes(text)) == bytes(text).size();
     };
     if (before.size() > 0)
         QVERIFY(write(logName, before.at(0)));
@@ -122,18 +126,22 @@ void TestLogic::previousLog()
     log.close();
     QFile file(logName);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().endsWith("] started" +
-                                    QByteArray(QSysInfo::productType() == "windows" ? "\r\n" : "\n")));
-    QCOMPARE(log.previousNotKept().isEmpty(), kept);
-    if (!kept)
+    const QByteArray content = file.readAll();
+    // The old records stay as they were, and the new one begins a line of its own.
+    QVERIFY2(content.startsWith(bytes(stays) + '[') && content.endsWith("] started" + eol), content);
+    QCOMPARE(log.previousNotKept().isEmpty(), stays.isEmpty());
+    if (!stays.isEmpty()) {
         QVERIFY(log.previousNotKept().startsWith("The previous event log could not be kept as " +
                                                  previousName + ": "));
+        QVERIFY(
+            log.previousNotKept().endsWith(". Its records stay in " + logName + ", before this session's."));
+    }
     if (previous == "<folder>") {
         QVERIFY(QFileInfo(previousName).isDir());
     } else if (!previous.isNull()) {
         QFile old(previousName);
         QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(old.readAll()), previous);
+        QCOMPARE(old.readAll(), bytes(previous));
     } else {
         QVERIFY(!QFileInfo::exists(previousName));
     }
