@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
+#include <QSysInfo>
 #include <QWidget>
 
 namespace {
@@ -15,14 +16,47 @@ QString serverName()
            QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16));
 }
 
+// The lock names the computer it was taken on: its host name, on Windows its computer name.
+bool namesThisComputer(const QString &host)
+{
+    if (host.isEmpty())
+        return true;
+    for (const QString &name : {QSysInfo::machineHostName(), qEnvironmentVariable("COMPUTERNAME")}) {
+        if (!name.isEmpty() && host.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+bool heldByRunningTandrel(QLockFile &lock)
+{
+    // A Tandrel may run for hours: age makes no lock stale.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0))
+        return false;
+    if (lock.error() != QLockFile::LockFailedError)
+        return false;
+    // The lock names a live process of Tandrel's name, or nothing that can be read (a start
+    // cut short between making the file and writing it). The live one may be this very
+    // process, or a Tandrel in another folder, when Windows gave the killed one's id out
+    // again. What tells is the file itself: the Tandrel that holds the lock keeps it open,
+    // where Windows lets nobody delete it, and locked (flock), and the system lets go of
+    // both when that process ends. A Tandrel on another computer, through a shared folder,
+    // may hold it where this computer cannot see: its lock stays.
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.getLockInfo(&pid, &host, &application) && !namesThisComputer(host))
+        return true;
+    lock.removeStaleLockFile();
+    return !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
+}
 
 FolderLock::FolderLock()
     : lock(QStringLiteral("Tandrel.lock"))
 {
-    // A Tandrel may run for hours: only a lock whose owner is gone counts as stale.
-    lock.setStaleLockTime(0);
-    elsewhere = !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
+    elsewhere = heldByRunningTandrel(lock);
 }
 
 void FolderLock::raiseOnKnock(QWidget &window)

@@ -6,6 +6,12 @@
 
 class QWidget;
 
+// Takes the lock unless a running Tandrel holds it, and says whether one does. A lock that
+// no running process holds is taken over, whatever process id it names: a Tandrel that was
+// killed leaves its lock behind, and Windows gives its id to later processes, this one too.
+// A lock that cannot be taken for another reason (a folder the user cannot write) is not held.
+bool heldByRunningTandrel(QLockFile &lock);
+
 // One Tandrel per working folder: a second one would empty the first one's event log and
 // run the tool beside it. The lock lies beside the log; a Tandrel that ended without
 // letting go of it (a crash, a kill) leaves a stale lock that the next start takes over.

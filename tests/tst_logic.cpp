@@ -1,6 +1,7 @@
-// The pure pieces: log records, screen halves, tool output, HFID cutting, result texts.
+// The pure pieces: log records, the folder lock, screen halves, tool output, HFID cutting, result texts.
 #include "app/banner.h"
 #include "app/currentaction.h"
+#include "app/folderlock.h"
 #include "app/rowdelegate.h"
 #include "app/screen.h"
 #include "operations/adapteractions.h"
@@ -17,10 +18,13 @@ class TestLogic : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void logRecord_data();
     void logRecord();
     void previousLog_data();
     void previousLog();
+    void folderLock_data();
+    void folderLock();
     void halfScreen_data();
     void halfScreen();
     void onScreen_data();
@@ -43,6 +47,16 @@ private slots:
     void shownTexts_data();
     void shownTexts();
 };
+
+// The texts that Tandrel makes from numbers for the log and the tool keep ASCII digits
+// whatever the user's locale: every test here runs with a default locale that has digits of
+// its own, and ctest runs the suite again with the system's locale so too (LC_ALL, Linux).
+void TestLogic::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+    if (qEnvironmentVariableIsSet("LC_ALL"))
+        QCOMPARE(QLocale::system().name(), QLocale(qEnvironmentVariable("LC_ALL")).name());
+}
 
 // clang-format off
 void TestLogic::logRecord_data()
@@ -75,12 +89,13 @@ void TestLogic::previousLog_data()
 {
     QTest::addColumn<QStringList>("before"); // what Tandrel.log, then Tandrel.previous.log, held
     QTest::addColumn<QString>("previous");   // what Tandrel.previous.log holds after the start
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("no earlier log") << QStringList() << QString() << true;
-    QTest::newRow("the last log kept") << QStringList{"last\n"} << "last\n" << true;
-    QTest::newRow("an older one replaced") << QStringList{"last\n", "older\n"} << "last\n" << true;
+    QTest::addColumn<QString>("stays");      // what of the last log stays in Tandrel.log, before the new records
+    QTest::newRow("no earlier log") << QStringList() << QString() << "";
+    QTest::newRow("the last log kept") << QStringList{"last\n"} << "last\n" << "";
+    QTest::newRow("an older one replaced") << QStringList{"last\n", "older\n"} << "last\n" << "";
     // A name that cannot be replaced, even by root.
-    QTest::newRow("not kept: a folder by that name") << QStringList{"last\n", "<folder>"} << "<folder>" << false;
+    QTest::newRow("not kept: a folder by that name") << QStringList{"last\n", "<folder>"} << "<folder>" << "last\n";
+    QTest::newRow("not kept, its last line cut short: ended") << QStringList{"one\nla", "<folder>"} << "<folder>" << "one\nla\n";
 }
 // clang-format on
 
@@ -88,15 +103,18 @@ void TestLogic::previousLog()
 {
     QFETCH(QStringList, before);
     QFETCH(QString, previous);
-    QFETCH(bool, kept);
+    QFETCH(QString, stays);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString logName = dir.filePath("Tandrel.log"), previousName = dir.filePath("Tandrel.previous.log");
-    const auto write = [](const QString &name, const QString &text) {
+    // The logs as Tandrel writes them here: on Windows with CR LF line ends.
+    const QByteArray eol = QSysInfo::productType() == "windows" ? "\r\n" : "\n";
+    const auto bytes = [&eol](const QString &text) { return text.toUtf8().replace("\n", eol); };
+    const auto write = [&bytes](const QString &name, const QString &text) {
         if (text == "<folder>")
             return QDir().mkpath(name + "/inside");
         QFile file(name);
-        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.size();
+        return file.open(QIODevice::WriteOnly) && file.write(bytes(text)) == bytes(text).size();
     };
     if (before.size() > 0)
         QVERIFY(write(logName, before.at(0)));
@@ -109,21 +127,62 @@ void TestLogic::previousLog()
     log.close();
     QFile file(logName);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().endsWith("] started" +
-                                    QByteArray(QSysInfo::productType() == "windows" ? "\r\n" : "\n")));
-    QCOMPARE(log.previousNotKept().isEmpty(), kept);
-    if (!kept)
+    const QByteArray content = file.readAll();
+    // The old records stay as they were, and the new one begins a line of its own.
+    QVERIFY2(content.startsWith(bytes(stays) + '[') && content.endsWith("] started" + eol), content);
+    QCOMPARE(log.previousNotKept().isEmpty(), stays.isEmpty());
+    if (!stays.isEmpty()) {
         QVERIFY(log.previousNotKept().startsWith("The previous event log could not be kept as " +
                                                  previousName + ": "));
+        QVERIFY(
+            log.previousNotKept().endsWith(". Its records stay in " + logName + ", before this session's."));
+    }
     if (previous == "<folder>") {
         QVERIFY(QFileInfo(previousName).isDir());
     } else if (!previous.isNull()) {
         QFile old(previousName);
         QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(old.readAll()), previous);
+        QCOMPARE(old.readAll(), bytes(previous));
     } else {
         QVERIFY(!QFileInfo::exists(previousName));
     }
+}
+
+// clang-format off
+void TestLogic::folderLock_data()
+{
+    QTest::addColumn<QString>("owner"); // who left the lock that lies in the folder, or its text
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("this process's id: a killed Tandrel's, given out again") << "this process" << true;
+    QTest::newRow("this process's id, held as a running Tandrel holds it") << "held" << false;
+    QTest::newRow("a process that is gone") << "2000000000\nTandrel\n\n" << true;
+    QTest::newRow("nothing readable: a start cut short") << "" << true;
+    QTest::newRow("another computer, through a shared folder") << "4242\nTandrel\nanother-computer.invalid\n" << false;
+}
+// clang-format on
+
+void TestLogic::folderLock()
+{
+    QFETCH(QString, owner);
+    QFETCH(bool, taken);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // This process's lock as a running Tandrel holds it; but for one row, left where no
+    // process holds it any more.
+    QLockFile running(dir.filePath("Tandrel.lock"));
+    QVERIFY(running.tryLock(0));
+    QFile file(dir.filePath("Tandrel.lock"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = owner == "this process" ? file.readAll() : owner.toUtf8();
+    file.close();
+    if (owner != "held") {
+        running.unlock();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+    }
+    QLockFile lock(dir.filePath("Tandrel.lock"));
+    QCOMPARE(!heldByRunningTandrel(lock), taken);
+    QCOMPARE(lock.isLocked(), taken);
 }
 
 void TestLogic::halfScreen_data()

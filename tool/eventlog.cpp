@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSysInfo>
 
 #include <filesystem>
@@ -9,11 +10,26 @@
 
 namespace {
 
-// The records as the log holds them here: on Windows with CR LF line ends.
-QByteArray platformRecord(const QString &message)
+// The log's line ends: on Windows CR LF.
+bool crLfLineEnds()
 {
     static const bool crLf = QSysInfo::productType() == QLatin1String("windows");
-    return logRecordBytes(QDateTime::currentDateTimeUtc(), message, crLf);
+    return crLf;
+}
+
+QByteArray platformRecord(const QString &message)
+{
+    return logRecordBytes(QDateTime::currentDateTimeUtc(), message, crLfLineEnds());
+}
+
+// Whether a file's last line is ended; an empty file has none to end.
+bool lastLineEnded(const QString &fileName)
+{
+    QFile file(fileName);
+    char last = '\n';
+    if (file.open(QIODevice::ReadOnly) && file.size() > 0 && file.seek(file.size() - 1))
+        file.getChar(&last);
+    return last == '\n';
 }
 
 } // namespace
@@ -21,9 +37,10 @@ QByteArray platformRecord(const QString &message)
 QByteArray logRecordBytes(const QDateTime &time, const QString &message, bool crLf)
 {
     // The message can be a tool's output of megabytes: it is encoded once, and the stamp is
-    // put in front of it where it lies, without a copy as text in between.
+    // put in front of it where it lies, without a copy as text in between. The stamp's digits
+    // are ASCII in every locale: the system's own (Persian, Arabic) would not survive Latin-1.
     const QByteArray stamp =
-        QStringLiteral("[%1] ").arg(time.toUTC().toString(QStringLiteral("yy/MM/dd HH:mm:ss"))).toLatin1();
+        '[' + QLocale::c().toString(time.toUTC(), QStringLiteral("yy/MM/dd HH:mm:ss")).toLatin1() + "] ";
     QByteArray record = QStringRef(&message).trimmed().toUtf8();
     record.prepend(stamp);
     record += '\n';
@@ -46,18 +63,29 @@ QString logWriteFailedText(const QString &path, const QString &reason)
 
 bool EventLog::open(const QString &fileName, const QString &previousName)
 {
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Truncate;
     if (QFileInfo(fileName).isFile()) {
         // The library's rename replaces the older file in the same step, on every platform.
         std::error_code failure;
         std::filesystem::rename(std::filesystem::u8path(fileName.toStdString()),
                                 std::filesystem::u8path(previousName.toStdString()), failure);
-        if (failure)
-            notKept = QStringLiteral("The previous event log could not be kept as %1: %2")
-                          .arg(previousName, QString::fromLocal8Bit(failure.message().c_str()));
+        if (failure) {
+            // The older file is held open (a viewer, a scanner) or is no file: the last
+            // session's records stay where they are, and this session's follow them.
+            QString reason = QString::fromLocal8Bit(failure.message().c_str()).trimmed();
+            while (reason.endsWith(QLatin1Char('.')))
+                reason.chop(1);
+            notKept = QStringLiteral("The previous event log could not be kept as %1: %2. "
+                                     "Its records stay in %3, before this session's.")
+                          .arg(previousName, reason, fileName);
+            mode = QIODevice::WriteOnly | QIODevice::Append;
+            // A last record that lost its end (a power cut) must not run into the first one.
+            lineToEnd = !lastLineEnded(fileName);
+        }
     }
     file.setFileName(fileName);
     // Unbuffered: each record reaches the file in one write, whole.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    if (!file.open(mode | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
@@ -93,6 +121,11 @@ void EventLog::append(const QString &message)
 
 bool EventLog::writeHeld()
 {
+    if (lineToEnd) {
+        if (!writeWhole(crLfLineEnds() ? "\r\n" : "\n"))
+            return false;
+        lineToEnd = false;
+    }
     if (lost > 0) {
         const QString gap =
             QStringLiteral("%1 records of the event log could not be written and were lost.").arg(lost);

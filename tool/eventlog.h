@@ -17,10 +17,10 @@ QString logOpenFailedText(const QString &path, const QString &reason);
 QString logWriteFailedText(const QString &path, const QString &reason);
 
 // The event log: each start begins it anew, after keeping the last session's log, the one
-// that support asks for after an upgrade that failed. Every record reaches the file whole, in
-// one write, or not at all; a record that the file does not take (a full disk, a quota, a
-// share that went away) is held, in order, and written before the next one as soon as the
-// file takes records again.
+// that support asks for after an upgrade that failed; a log that cannot be kept so goes on
+// with this session's records. Every record reaches the file whole, in one write, or not at
+// all; a record that the file does not take (a full disk, a quota, a share that went away)
+// is held, in order, and written before the next one as soon as the file takes records again.
 class EventLog
 {
 public:
@@ -28,7 +28,9 @@ public:
     static constexpr qint64 holdLimitBytes = 4 * 1024 * 1024;
 
     // Keeps an existing log as previousName, replacing an older one, in one rename; then
-    // opens fileName empty. False when it cannot be opened: nothing is logged then.
+    // opens fileName empty. When the rename fails, the existing log is kept where it is and
+    // this session's records follow its own. False when it cannot be opened: nothing is
+    // logged then.
     bool open(const QString &fileName, const QString &previousName);
     // The log's full path, and why it could not be opened or written.
     QString path() const;
@@ -53,7 +55,8 @@ private:
     QString notKept;
     QList<QByteArray> held;
     qint64 heldSize = 0;
-    qint64 lost = 0; // records given up past the hold limit, since the last one written
+    qint64 lost = 0;        // records given up past the hold limit, since the last one written
+    bool lineToEnd = false; // the log that this session goes on lost the end of its last line
     bool failing = false;
     bool failureToTell = false;
 };

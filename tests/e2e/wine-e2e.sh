@@ -12,7 +12,9 @@
 # 3. a session end during a reset, refused, and one with no run, which ends Tandrel;
 # 4. at 192 DPI, twice the usual: the window lies within the screen's work area on both
 #    pages, and a second Tandrel started in the same folder says so and ends, leaving the
-#    first one's log alone.
+#    first one's log alone;
+# 5. Tandrel killed outright and wine's server gone after it: the next start, which wine
+#    gives the killed one's process id, takes the lock over and comes up with its window.
 #   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE WINPROBE_EXE [SHOT.png]
 # WINEPREFIX (and TANDREL_WINDOWS_KIT, unless the default) come from the caller; the programs
 # run through cmake/wine-run, which puts the kit's DLLs on their path.
@@ -228,3 +230,23 @@ set +e; wait "$second"; second_exit=$?; set -e
 close_main
 dpi 96
 echo "PASS: at 192 DPI the window lies on the screen on both pages; a second Tandrel in the folder refused"
+
+# 5. Killed outright, as a crash or End Task ends it; wine's server ends after it.
+rm -f Tandrel.log
+start
+wait_for "the main window" window_count 1
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+killed_id=$(head -n 1 Tandrel.lock | tr -d '\r')
+kill -9 "$app"
+wait "$app" 2>/dev/null || true
+wineserver -w
+wait_for "the killed Tandrel's window to go" window_count 0
+[[ -f Tandrel.lock ]] || fail "the killed Tandrel left no lock"
+# Only the new Tandrel writes a log now: a start refused over the lock would show its box.
+rm -f Tandrel.log
+start
+wait_for "a start after a killed Tandrel, with its scan" logged "found device: 02:1A:7E:00:00:01"
+wait_for "its window" window_count 1
+new_id=$(head -n 1 Tandrel.lock | tr -d '\r')
+close_main
+echo "PASS: a start after a killed Tandrel.exe and wine's end takes its lock over (process id $killed_id, then $new_id)"
