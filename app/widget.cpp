@@ -124,14 +124,15 @@ void Widget::scanDevices()
     {
         const CurrentAction::Busy busy(action, ui->buttonScan);
         deviceSession.scanDevices();
+        ui->listDevice->setEnabled(true);
+        QStringList rows;
+        for (const DeviceRecord &device : deviceSession.devices())
+            rows.append(deviceRow(device));
+        deviceModel.setStringList(rows);
+        action.setFocusAfter(ui->listDevice);
+        // On a row before Scan is given back its focus, which a screen reader would read out first.
+        focusDeviceList();
     }
-    ui->listDevice->setEnabled(true);
-    QStringList rows;
-    for (const DeviceRecord &device : deviceSession.devices())
-        rows.append(deviceRow(device));
-    deviceModel.setStringList(rows);
-    action.setFocusAfter(ui->listDevice);
-    focusDeviceList();
 }
 
 void Widget::on_listDevice_clicked(const QModelIndex &index)
