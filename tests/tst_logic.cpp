@@ -333,6 +333,14 @@ void TestLogic::banner()
     // A model name of a megabyte shows as its beginning.
     const QString banner = fillBanner("%1|%2|%3", QString(1 << 20, 'M') + "_FW1.0b1_FWDate_Jan 01 2020");
     QCOMPARE(banner, QString(maxShownChars, 'M') + QChar(0x2026) + "|1.0|Jan 01 2020");
+
+    // The adapter as a screen reader says it on entering its page: the name where it has one.
+    QCOMPARE(adapterHeard("My_Home_PL500_FW1.0_FWDate_Jan 01 2020", "02:1A:7E:00:00:11"),
+             "My_Home, model PL500, address 02:1A:7E:00:00:11");
+    QCOMPARE(adapterHeard("PL500_FW1.0_FWDate_Jan 01 2020", "02:1A:7E:00:00:11"),
+             "Model PL500, address 02:1A:7E:00:00:11");
+    QCOMPARE(adapterHeard(QString(1 << 20, 'N') + "_PL500_FW1.0", "A"),
+             QString(maxShownChars, 'N') + QChar(0x2026) + ", model PL500, address A");
 }
 
 // clang-format off

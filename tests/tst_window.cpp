@@ -202,6 +202,10 @@ void TestWindow::navigation()
     configure->click();
     QCOMPARE(pages->currentWidget(), probe.child("page_5"));
     QVERIFY(!probe.button("buttonShowDeviceInfo")->isVisible());
+    // The page is a group named for its adapter, which a screen reader says as the focus enters.
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(probe.child("page_5"));
+    QCOMPARE(int(page->role()), int(QAccessible::Grouping));
+    QCOMPARE(page->text(QAccessible::Name), "Xyz, model Model07, address 02:1A:7E:00:00:11");
     probe.button("buttonBack_5")->click();
     QCOMPARE(pages->currentWidget(), probe.child("page_4_1"));
     QCOMPARE(probe.child<QLabel>("labelDeviceBanner")->text(), banner);
