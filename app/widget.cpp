@@ -183,15 +183,14 @@ void Widget::on_buttonBack_5_clicked()
 
 void Widget::focusDeviceList()
 {
-    QItemSelectionModel *selection = ui->listDevice->selectionModel();
-    QModelIndex row = selection->selectedIndexes().value(0);
+    QModelIndex row = ui->listDevice->selectionModel()->selectedIndexes().value(0);
     const QString selected = deviceSession.selectedDevice().address;
     if (!row.isValid() && !selected.isEmpty())
         row = deviceModel.index(lastRowOf(deviceModel.stringList(), selected));
-    // Current, not selected: after a scan the user chooses the adapter again.
-    if (row.isValid())
-        selection->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
-    ui->listDevice->setFocus(Qt::OtherFocusReason);
+    if (!row.isValid())
+        row = deviceModel.index(0);
+    // Current, not selected, after a scan: the user chooses the adapter again.
+    ui->listDevice->focusRow(row);
 }
 
 void Widget::on_buttonShowDeviceInfo_clicked()
