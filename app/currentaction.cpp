@@ -200,6 +200,11 @@ CurrentAction::CurrentAction(QWidget &window)
 CurrentAction::~CurrentAction()
 {
     allActions().removeOne(this);
+    // The window's children outlive its members; a stand-in must not ask a gone action its name.
+    for (BusyFocus *focus : window.findChildren<BusyFocus *>()) {
+        if (&focus->action == this)
+            delete focus;
+    }
 }
 
 bool CurrentAction::inProgressIn(const QWidget *window)
