@@ -201,8 +201,8 @@ CurrentAction::~CurrentAction()
 {
     allActions().removeOne(this);
     // The window's children outlive its members; a stand-in must not ask a gone action its name.
-    for (BusyFocus *focus : window.findChildren<BusyFocus *>()) {
-        if (&focus->action == this)
+    for (ActionButton *button : window.findChildren<ActionButton *>()) {
+        if (auto *focus = dynamic_cast<BusyFocus *>(button); focus && &focus->action == this)
             delete focus;
     }
 }
@@ -327,9 +327,9 @@ void CurrentAction::placeBusyFocus()
     if (button) {
         // One stand-in for each button, kept: a screen reader knows an object by a number that
         // the toolkit gives again to the next new one once the first is gone.
-        for (BusyFocus *focus :
-             button->parentWidget()->findChildren<BusyFocus *>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (focus->busy == button)
+        for (ActionButton *sibling :
+             button->parentWidget()->findChildren<ActionButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (auto *focus = dynamic_cast<BusyFocus *>(sibling); focus && focus->busy == button)
                 busyFocus = focus;
         }
         if (!busyFocus)
