@@ -12,3 +12,12 @@ QString fillBanner(const QString &bannerTemplate, const QString &hfid)
     return bannerTemplate.arg(shown(modelName(hfid)), shown(firmwareVersion(hfid)),
                               shown(firmwareDate(hfid)));
 }
+
+QString adapterHeard(const QString &hfid, const QString &address)
+{
+    const QString name = shortenedText(extractHfidPrefix(hfid));
+    const QString model = shortenedText(modelName(hfid));
+    if (name.isEmpty())
+        return QStringLiteral("Model %1, address %2").arg(model, shortenedText(address));
+    return QStringLiteral("%1, model %2, address %3").arg(name, model, shortenedText(address));
+}

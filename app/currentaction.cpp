@@ -3,35 +3,222 @@
 #include "sessionend.h"
 #include "tool/toolrun.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QPushButton>
+#include <QFocusEvent>
+#include <QKeySequence>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QWidget>
 
-QString busyCaption(qint64 elapsedMs, bool closing)
+namespace {
+
+// The time that a busy caption shows: none in the first two seconds, then "0:42" or "1:02:03".
+QString elapsedText(qint64 elapsedMs)
 {
-    QString caption = QStringLiteral("Running...");
     const qint64 seconds = elapsedMs / 1000;
     const auto twoDigits = [](qint64 value) {
         return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
     };
     if (seconds >= 3600)
-        caption += QStringLiteral(" %1:%2:%3")
-                       .arg(seconds / 3600)
-                       .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
-    else if (elapsedMs >= 2000)
-        caption += QStringLiteral(" %1:%2").arg(seconds / 60).arg(twoDigits(seconds % 60));
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
+    if (elapsedMs >= 2000)
+        return QStringLiteral("%1:%2").arg(seconds / 60).arg(twoDigits(seconds % 60));
+    return QString();
+}
+
+// A caption as it is heard: "&Restart" is "Restart", "A && B" is "A & B".
+QString withoutMnemonic(const QString &text)
+{
+    QString heard;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && ++i == text.size())
+            break;
+        heard += text.at(i);
+    }
+    return heard;
+}
+
+QList<const CurrentAction *> &allActions()
+{
+    static QList<const CurrentAction *> actions;
+    return actions;
+}
+
+// What a screen reader is told of an action button, as of any push button, but unavailable while
+// an action is in progress in its window.
+class ActionAccessible : public QAccessibleWidget
+{
+public:
+    explicit ActionAccessible(QWidget *button)
+        : QAccessibleWidget(button, QAccessible::PushButton)
+    {}
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString &name) override;
+    QStringList keyBindingsForAction(const QString &name) const override;
+
+private:
+    QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
+};
+
+QAccessibleInterface *actionAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ActionButton") && object && object->isWidgetType())
+        return new ActionAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+// Where the focus rests while the busy button, disabled, cannot hold it: over that button, drawn
+// as its focus frame only, so that a click still lands on the button (and is dropped there).
+class BusyFocus : public ActionButton
+{
+public:
+    BusyFocus(const CurrentAction &action, QPushButton *busy)
+        : ActionButton(busy->parentWidget())
+        , action(action)
+        , busy(busy)
+    {
+        setGeometry(busy->geometry());
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleDescription(
+            QStringLiteral("Tandrel waits for pwlctl.exe; keys and clicks are ignored until it is done"));
+    }
+
+    const CurrentAction &action;
+    QPushButton *const busy;
+    QString caption; // the busy button's own
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(4, 4, -4, -4);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+};
+
+QString ActionAccessible::text(QAccessible::Text t) const
+{
+    QString text;
+    if (t == QAccessible::Name) {
+        // The stand-in's name is read when asked, so it is always the time of the moment.
+        if (const auto *focus = dynamic_cast<const BusyFocus *>(widget()))
+            text = focus->action.busyNameNow(focus->caption);
+        else
+            text = widget()->accessibleName().isEmpty() ? withoutMnemonic(button()->text())
+                                                        : widget()->accessibleName();
+    } else if (t == QAccessible::Accelerator) {
+        text = QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
+    }
+    return text.isEmpty() ? QAccessibleWidget::text(t) : text;
+}
+
+QAccessible::State ActionAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = button()->isDown();
+    state.defaultButton = button()->isDefault();
+    // Its clicks and keys are dropped until the action is done.
+    if (CurrentAction::inProgressIn(widget()->window()))
+        state.disabled = true;
+    return state;
+}
+
+QStringList ActionAccessible::actionNames() const
+{
+    QStringList names;
+    if (!state().disabled)
+        names << pressAction();
+    return names + QAccessibleWidget::actionNames();
+}
+
+void ActionAccessible::doAction(const QString &name)
+{
+    if (name != pressAction())
+        QAccessibleWidget::doAction(name);
+    else if (!state().disabled)
+        button()->click();
+}
+
+QStringList ActionAccessible::keyBindingsForAction(const QString &name) const
+{
+    const QKeySequence key = QKeySequence::mnemonic(button()->text());
+    if (name == pressAction() && !key.isEmpty())
+        return {key.toString(QKeySequence::NativeText)};
+    return QAccessibleWidget::keyBindingsForAction(name);
+}
+
+QString busyCaption(qint64 elapsedMs, bool closing)
+{
+    QString caption = QStringLiteral("Running...");
+    const QString time = elapsedText(elapsedMs);
+    if (!time.isEmpty())
+        caption += QLatin1Char(' ') + time;
     if (closing)
         caption += QStringLiteral(", closing when done");
     return caption;
 }
 
+QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing)
+{
+    QString name = withoutMnemonic(buttonText) + QStringLiteral(": running");
+    const QString time = elapsedText(elapsedMs);
+    if (!time.isEmpty())
+        name += QStringLiteral(", ") + time;
+    if (closing)
+        name += QStringLiteral(", closing when done");
+    return name;
+}
+
 CurrentAction::CurrentAction(QWidget &window)
     : window(window)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(actionAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
+    allActions().append(this);
     clock.setSingleShot(true);
     clock.setTimerType(Qt::PreciseTimer);
     connect(&clock, &QTimer::timeout, this, &CurrentAction::showCaptions);
+}
+
+CurrentAction::~CurrentAction()
+{
+    allActions().removeOne(this);
+    // The window's children outlive its members; a stand-in must not ask a gone action its name.
+    for (ActionButton *button : window.findChildren<ActionButton *>()) {
+        if (auto *focus = dynamic_cast<BusyFocus *>(button); focus && &focus->action == this)
+            delete focus;
+    }
+}
+
+bool CurrentAction::inProgressIn(const QWidget *window)
+{
+    for (const CurrentAction *action : qAsConst(allActions())) {
+        if (&action->window == window && action->inProgress())
+            return true;
+    }
+    return false;
+}
+
+QString CurrentAction::busyNameNow(const QString &buttonText) const
+{
+    return busyName(buttonText, elapsed.elapsed(), closing);
 }
 
 CurrentAction::Scope::Scope(CurrentAction &action, const QString &sessionEndReason)
@@ -68,7 +255,10 @@ void CurrentAction::begin(const QString &reason)
                    reason.isEmpty()
                        ? QStringLiteral("Tandrel is waiting for pwlctl.exe to finish with an adapter.")
                        : reason);
+    toldTens = 0;
+    toldClosing = false;
     showCaptions();
+    tellAvailability();
     // Close requests reach the window through the application, and so does the input that
     // the waits drop.
     QCoreApplication::instance()->installEventFilter(this);
@@ -83,6 +273,7 @@ void CurrentAction::end()
     releaseSessionEnd(window);
     while (!busyButtons.isEmpty())
         leaveBusy(busyButtons.first().first);
+    tellAvailability();
     // A busy button gives its focus to the next one, and a box hands it back to that one: the
     // next Space or Return would act on another button than the one pressed.
     QWidget *const focus = focusAfter ? focusAfter.data() : focusBefore.data();
@@ -103,6 +294,9 @@ void CurrentAction::enterBusy(QPushButton *button)
             return;
     }
     busyButtons.append({button, button->text()});
+    // Before the button is disabled: the toolkit would hand its focus to the next button, and a
+    // screen reader would read that one out while the adapter is busy.
+    placeBusyFocus();
     button->setEnabled(false);
     button->setText(busyCaption(elapsed.elapsed(), closing));
     // Drawn at once: the caption says that the click was taken.
@@ -115,7 +309,53 @@ void CurrentAction::leaveBusy(QPushButton *button)
         if (busyButtons.at(i).first == button) {
             button->setText(busyButtons.takeAt(i).second);
             button->setEnabled(true);
+            if (busyFocus && busyFocus->hasFocus() && busyButtons.isEmpty())
+                button->setFocus(Qt::OtherFocusReason);
+            placeBusyFocus();
             return;
+        }
+    }
+}
+
+void CurrentAction::placeBusyFocus()
+{
+    QPushButton *button = busyButtons.isEmpty() ? nullptr : busyButtons.last().first;
+    if (busyFocus ? busyFocus->busy == button : !button)
+        return;
+    QPointer<BusyFocus> before = busyFocus;
+    busyFocus = nullptr;
+    if (button) {
+        // One stand-in for each button, kept: a screen reader knows an object by a number that
+        // the toolkit gives again to the next new one once the first is gone.
+        for (ActionButton *sibling :
+             button->parentWidget()->findChildren<ActionButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (auto *focus = dynamic_cast<BusyFocus *>(sibling); focus && focus->busy == button)
+                busyFocus = focus;
+        }
+        if (!busyFocus)
+            busyFocus = new BusyFocus(*this, button);
+        busyFocus->caption = busyButtons.last().second;
+        busyFocus->setGeometry(button->geometry());
+        busyFocus->raise();
+        busyFocus->show();
+        // What a screen reader learnt of it in an earlier action is out of date.
+        QAccessibleEvent renamed(busyFocus.data(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+        if (busyFocus->isVisible())
+            busyFocus->setFocus(Qt::OtherFocusReason);
+    }
+    if (before)
+        before->hide();
+}
+
+void CurrentAction::tellAvailability()
+{
+    QAccessible::State changed;
+    changed.disabled = true;
+    for (ActionButton *button : window.findChildren<ActionButton *>()) {
+        if (button->isEnabled() && !dynamic_cast<BusyFocus *>(button)) {
+            QAccessibleStateChangeEvent event(button, changed);
+            QAccessible::updateAccessibility(&event);
         }
     }
 }
@@ -126,6 +366,15 @@ void CurrentAction::showCaptions()
     const QString caption = busyCaption(ms, closing);
     for (const auto &busy : qAsConst(busyButtons))
         busy.first->setText(caption);
+    // The stand-in's name is the time of the moment whenever it is read; a screen reader hears of
+    // it every ten seconds and when the window is to close, not every second, which would drown
+    // everything else it says.
+    if (busyFocus && busyFocus->isVisible() && (ms / 10000 != toldTens || closing != toldClosing)) {
+        toldTens = ms / 10000;
+        toldClosing = closing;
+        QAccessibleEvent event(busyFocus.data(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     // The next update comes just after the next whole second.
     clock.start(int(1000 - ms % 1000 + 5));
 }
@@ -150,6 +399,24 @@ void CurrentAction::breathe()
 bool CurrentAction::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        // The stand-in for the focus lies over the busy button wherever the layout puts it.
+        if (busyFocus && watched == busyFocus->busy)
+            busyFocus->setGeometry(busyFocus->busy->geometry());
+        return false;
+    case QEvent::FocusIn:
+        // A press on another button is dropped, but the toolkit has given that button the focus
+        // before: it goes back to what runs, once the toolkit has told of the move.
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason && busyFocus &&
+            busyFocus->isVisible() && watched != busyFocus && watched->isWidgetType() &&
+            window.isAncestorOf(static_cast<QWidget *>(watched))) {
+            QTimer::singleShot(0, busyFocus, [focus = busyFocus] {
+                if (focus && focus->isVisible())
+                    focus->setFocus(Qt::OtherFocusReason);
+            });
+        }
+        return false;
     case QEvent::Close:
         if (watched != &window)
             return false;

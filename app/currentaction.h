@@ -5,11 +5,13 @@
 #include <QObject>
 #include <QPair>
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 
+class BusyFocus;
 class QDeadlineTimer;
 class QPushButton;
 class ToolProcess;
@@ -18,6 +20,20 @@ class QWidget;
 // The caption of a busy button: "Running...", the time the action has run once that is two
 // seconds or more ("Running... 0:42"), and that the window closes when the action is done.
 QString busyCaption(qint64 elapsedMs, bool closing);
+// What a screen reader says of the action in progress: the action, named by its button's own
+// caption, and the time as the caption shows it ("Restart: running, 0:42").
+QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing);
+
+// A button of the window that starts an action. While an action is in progress in its window,
+// assistive technology hears it as unavailable: its clicks and keys are dropped then, although
+// it is drawn as it always is.
+class ActionButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+};
 
 // The action in progress in a window: everything one user action does, from its first tool
 // run to its last box. While it lasts the window is drawn and answers the window system, but
@@ -27,6 +43,10 @@ class CurrentAction : public QObject
 {
 public:
     explicit CurrentAction(QWidget &window);
+    ~CurrentAction() override;
+
+    // Whether an action is in progress in the window.
+    static bool inProgressIn(const QWidget *window);
 
     // One action, from its construction to its destruction. Scopes nest: a scan or a factory
     // default that a firmware upgrade runs is part of the upgrade. The reason is what Windows
@@ -45,7 +65,9 @@ public:
 
     // The busy state of a button, for as long as the guard lives: disabled, with the busy
     // caption; then its own caption and enabled again. The action's end gives back every busy
-    // button that is left.
+    // button that is left. Meanwhile the keyboard focus rests on a stand-in for the busy button,
+    // which a disabled one cannot hold, and which a screen reader names for the action and its
+    // time; the last busy state given back gives the focus back to its button.
     class Busy
     {
     public:
@@ -70,6 +92,9 @@ public:
     // the action began, on the button that started it.
     void setFocusAfter(QWidget *widget) { focusAfter = widget; }
 
+    // What a screen reader says now of the action of the button with this caption.
+    QString busyNameNow(const QString &buttonText) const;
+
     // Waits for a tool run until it ends or the deadline passes; without a process, until the
     // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
     void wait(ToolProcess *process, const QDeadlineTimer &deadline);
@@ -85,6 +110,10 @@ private:
     void enterBusy(QPushButton *button);
     void leaveBusy(QPushButton *button);
     void showCaptions();
+    // The stand-in over the busy button that came last, holding the focus; hidden when none is.
+    void placeBusyFocus();
+    // Tells assistive technology that the window's actions became unavailable, or available again.
+    void tellAvailability();
 
     QWidget &window;
     int depth = 0;
@@ -93,6 +122,9 @@ private:
     QElapsedTimer elapsed;
     QTimer clock;
     QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
+    QPointer<BusyFocus> busyFocus;
+    qint64 toldTens = 0; // the tens of seconds of the last name that a screen reader was told of
+    bool toldClosing = false;
     QPointer<QWidget> focusBefore;
     QPointer<QWidget> focusAfter;
     std::function<void()> whenDone;

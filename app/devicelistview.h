@@ -12,6 +12,10 @@ class DeviceListView : public QListView
 public:
     using QListView::QListView;
 
+    // Puts the focus on the row, current but selected or not as it is, and has a screen reader
+    // say that row: the one that the next key acts on.
+    void focusRow(const QModelIndex &row);
+
 signals:
     void rowChosenByKey(const QModelIndex &index);
     void rowActivatedByKey(const QModelIndex &index);
@@ -19,4 +23,11 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+
+private:
+    // Tells assistive technology that the focus is on the current row, once the toolkit has told
+    // it that the focus is on the list.
+    void tellCurrentRowLater();
+
+    bool telling = false;
 };

@@ -10,6 +10,7 @@
 #include "tool/selection.h"
 #include "ui_widget.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QFileDialog>
@@ -17,10 +18,28 @@
 #include <QMessageBox>
 #include <QTimer>
 
+namespace {
+
+// The configuration page is a group named for its adapter: a screen reader says that name as the
+// focus enters the page, before the action that has the focus.
+QAccessibleInterface *pageAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QWidget") && object && object->objectName() == QLatin1String("page_5"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
+} // namespace
+
 Widget::Widget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::Widget)
 {
+    static const bool pageFactoryInstalled = [] {
+        QAccessible::installFactory(pageAccessible);
+        return true;
+    }();
+    Q_UNUSED(pageFactoryInstalled)
     ui->setupUi(this);
     ui->buttonShowDeviceInfo->hide();
 
@@ -124,14 +143,15 @@ void Widget::scanDevices()
     {
         const CurrentAction::Busy busy(action, ui->buttonScan);
         deviceSession.scanDevices();
+        ui->listDevice->setEnabled(true);
+        QStringList rows;
+        for (const DeviceRecord &device : deviceSession.devices())
+            rows.append(deviceRow(device));
+        deviceModel.setStringList(rows);
+        action.setFocusAfter(ui->listDevice);
+        // On a row before Scan is given back its focus, which a screen reader would read out first.
+        focusDeviceList();
     }
-    ui->listDevice->setEnabled(true);
-    QStringList rows;
-    for (const DeviceRecord &device : deviceSession.devices())
-        rows.append(deviceRow(device));
-    deviceModel.setStringList(rows);
-    action.setFocusAfter(ui->listDevice);
-    focusDeviceList();
 }
 
 void Widget::on_listDevice_clicked(const QModelIndex &index)
@@ -145,9 +165,13 @@ void Widget::on_listDevice_clicked(const QModelIndex &index)
 
 void Widget::on_buttonConfigure_clicked()
 {
+    const DeviceRecord selected = deviceSession.selectedDevice();
+    ui->page_5->setAccessibleName(adapterHeard(selected.hfid, selected.address));
+    // On the first action before the page shows: the toolkit would otherwise hand the focus to
+    // Back on the way, and a screen reader would begin with Back, not with the adapter.
+    ui->buttonRestart->setFocus(Qt::OtherFocusReason);
     pageHistory.push(ui->page_4_1);
     ui->stackedWidget->setCurrentWidget(ui->page_5);
-    ui->buttonRestart->setFocus(Qt::OtherFocusReason);
 }
 
 void Widget::on_buttonBack_5_clicked()
@@ -159,15 +183,14 @@ void Widget::on_buttonBack_5_clicked()
 
 void Widget::focusDeviceList()
 {
-    QItemSelectionModel *selection = ui->listDevice->selectionModel();
-    QModelIndex row = selection->selectedIndexes().value(0);
+    QModelIndex row = ui->listDevice->selectionModel()->selectedIndexes().value(0);
     const QString selected = deviceSession.selectedDevice().address;
     if (!row.isValid() && !selected.isEmpty())
         row = deviceModel.index(lastRowOf(deviceModel.stringList(), selected));
-    // Current, not selected: after a scan the user chooses the adapter again.
-    if (row.isValid())
-        selection->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
-    ui->listDevice->setFocus(Qt::OtherFocusReason);
+    if (!row.isValid())
+        row = deviceModel.index(0);
+    // Current, not selected, after a scan: the user chooses the adapter again.
+    ui->listDevice->focusRow(row);
 }
 
 void Widget::on_buttonShowDeviceInfo_clicked()

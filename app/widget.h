@@ -64,7 +64,8 @@ private:
     // The warning that records could not be written, once the action in progress is done.
     void tellLogFailure();
 
-    // Puts the focus on the device list, on the selected adapter's row when there is one.
+    // Puts the focus on a row of the device list: the selected adapter's row where it is listed,
+    // else the first.
     void focusDeviceList();
 
     void runFactoryDefault();

@@ -256,25 +256,32 @@ void TestLogic::runRecords()
     QCOMPARE(finishedRecord({-1, 1, 2}), "Finished pwlctl.exe status: exitCode=-1, exitStatus=1, error=2.");
 }
 
+// clang-format off
 void TestLogic::busyCaption_data()
 {
     QTest::addColumn<int>("elapsedMs");
     QTest::addColumn<bool>("closing");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("the first two seconds") << 1999 << false << "Running...";
-    QTest::newRow("two seconds") << 2000 << false << "Running... 0:02";
-    QTest::newRow("minutes") << 754999 << false << "Running... 12:34";
-    QTest::newRow("hours") << 3723000 << false << "Running... 1:02:03";
-    QTest::newRow("closing") << 42000 << true << "Running... 0:42, closing when done";
-    QTest::newRow("closing at once") << 300 << true << "Running..., closing when done";
+    QTest::addColumn<QString>("heard"); // what a screen reader says of Restart busy
+    QTest::newRow("the first two seconds") << 1999 << false << "Running..." << "Restart: running";
+    QTest::newRow("two seconds") << 2000 << false << "Running... 0:02" << "Restart: running, 0:02";
+    QTest::newRow("minutes") << 754999 << false << "Running... 12:34" << "Restart: running, 12:34";
+    QTest::newRow("hours") << 3723000 << false << "Running... 1:02:03" << "Restart: running, 1:02:03";
+    QTest::newRow("closing") << 42000 << true << "Running... 0:42, closing when done" << "Restart: running, 0:42, closing when done";
+    QTest::newRow("closing at once") << 300 << true << "Running..., closing when done" << "Restart: running, closing when done";
 }
+// clang-format on
 
 void TestLogic::busyCaption()
 {
     QFETCH(int, elapsedMs);
     QFETCH(bool, closing);
     QFETCH(QString, caption);
+    QFETCH(QString, heard);
     QCOMPARE(::busyCaption(elapsedMs, closing), caption);
+    QCOMPARE(busyName("&Restart", elapsedMs, closing), heard);
+    // The mnemonic's mark is not said; a doubled one is the character itself.
+    QCOMPARE(busyName("Save && &Quit", elapsedMs, closing), "Save & Quit" + heard.mid(7));
 }
 
 // clang-format off
@@ -326,6 +333,14 @@ void TestLogic::banner()
     // A model name of a megabyte shows as its beginning.
     const QString banner = fillBanner("%1|%2|%3", QString(1 << 20, 'M') + "_FW1.0b1_FWDate_Jan 01 2020");
     QCOMPARE(banner, QString(maxShownChars, 'M') + QChar(0x2026) + "|1.0|Jan 01 2020");
+
+    // The adapter as a screen reader says it on entering its page: the name where it has one.
+    QCOMPARE(adapterHeard("My_Home_PL500_FW1.0_FWDate_Jan 01 2020", "02:1A:7E:00:00:11"),
+             "My_Home, model PL500, address 02:1A:7E:00:00:11");
+    QCOMPARE(adapterHeard("PL500_FW1.0_FWDate_Jan 01 2020", "02:1A:7E:00:00:11"),
+             "Model PL500, address 02:1A:7E:00:00:11");
+    QCOMPARE(adapterHeard(QString(1 << 20, 'N') + "_PL500_FW1.0", "A"),
+             QString(maxShownChars, 'N') + QChar(0x2026) + ", model PL500, address A");
 }
 
 // clang-format off

@@ -165,7 +165,7 @@ void TestSession::windowLivesDuringRun()
     QPushButton *button = p.button("buttonFactoryDefault");
     dir->setFault("apfw_factory_reset", {{"delayMs", 2500}});
     const int callsBefore = dir->calls().size();
-    QStringList captions;
+    QStringList captions, heard;
     bool clicked = false;
     QTimer timer;
     timer.setInterval(50);
@@ -174,6 +174,14 @@ void TestSession::windowLivesDuringRun()
         // Busy until the run ended; its box comes after.
         if (button->isEnabled() && button->text() != "&Factory Default")
             captions.append("enabled");
+        // Meanwhile the focus rests on what runs, heard by its action and time, and the other
+        // actions are heard as unavailable.
+        if (!button->isEnabled()) {
+            heard.append(
+                QAccessible::queryAccessibleInterface(window->focusWidget())->text(QAccessible::Name));
+            if (!QAccessible::queryAccessibleInterface(p.button("buttonRestart"))->state().disabled)
+                captions.append("Restart available");
+        }
         // What a screen reader says of the button follows its caption.
         if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) !=
             QString(button->text()).remove('&'))
@@ -195,6 +203,10 @@ void TestSession::windowLivesDuringRun()
     QVERIFY(captions.contains("Running... 0:02"));
     QVERIFY(!captions.contains("enabled"));
     QVERIFY(!captions.contains("name differs"));
+    QVERIFY(!captions.contains("Restart available"));
+    QCOMPARE(heard.first(), "Factory Default: running");
+    QVERIFY2(heard.contains("Factory Default: running, 0:02"), qPrintable(heard.join('|')));
+    QCOMPARE(heard.filter(QRegularExpression("^Factory Default: running")), heard);
     QCOMPARE(button->text(), "&Factory Default");
     QVERIFY(button->isEnabled());
     QCoreApplication::processEvents();
