@@ -6,7 +6,6 @@
 #include "operations/dialogdeviceinfo.h"
 #include "rowdelegate.h"
 #include "screen.h"
-#include "tool/discovery.h"
 #include "tool/selection.h"
 #include "ui_widget.h"
 
@@ -139,15 +138,12 @@ void Widget::scanDevices()
     const CurrentAction::Scope scope(action);
     ui->listDevice->setEnabled(false);
     ui->buttonConfigure->setEnabled(false);
-    deviceModel.setStringList({});
+    deviceModel.setDevices({});
     {
         const CurrentAction::Busy busy(action, ui->buttonScan);
         deviceSession.scanDevices();
         ui->listDevice->setEnabled(true);
-        QStringList rows;
-        for (const DeviceRecord &device : deviceSession.devices())
-            rows.append(deviceRow(device));
-        deviceModel.setStringList(rows);
+        showDevices();
         action.setFocusAfter(ui->listDevice);
         // On a row before Scan is given back its focus, which a screen reader would read out first.
         focusDeviceList();
@@ -157,10 +153,20 @@ void Widget::scanDevices()
 void Widget::on_listDevice_clicked(const QModelIndex &index)
 {
     deviceSession.selectRow(index.data(Qt::DisplayRole).toString());
-    const DeviceRecord selected = deviceSession.selectedDevice();
-    if (!selected.address.isEmpty())
+    if (!deviceSession.selectedDevice().address.isEmpty())
         ui->buttonConfigure->setEnabled(true);
-    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, selected.hfid));
+    showBanner();
+}
+
+void Widget::showDevices()
+{
+    ui->buttonConfigure->setEnabled(false);
+    deviceModel.setDevices(deviceSession.devices());
+}
+
+void Widget::showBanner()
+{
+    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, deviceSession.selectedDevice().hfid));
 }
 
 void Widget::on_buttonConfigure_clicked()

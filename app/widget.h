@@ -1,11 +1,11 @@
 #pragma once
 
 #include "currentaction.h"
+#include "devicelistmodel.h"
 #include "operations/adapteractions.h"
 #include "tool/devicesession.h"
 
 #include <QStack>
-#include <QStringListModel>
 #include <QWidget>
 
 #include <functional>
@@ -67,6 +67,11 @@ private:
     // Puts the focus on a row of the device list: the selected adapter's row where it is listed,
     // else the first.
     void focusDeviceList();
+    // The rows of the adapters that the last scan found; as after every scan, the user
+    // chooses an adapter again before Configure.
+    void showDevices();
+    // The banner of the selected adapter.
+    void showBanner();
 
     void runFactoryDefault();
     void restoreConfiguration(const QString &hfidPrefix);
@@ -83,6 +88,6 @@ private:
     QStack<QWidget *> pageHistory;
     QString bannerTemplate;
     QString firmwarePath;
-    QStringListModel deviceModel;
+    DeviceListModel deviceModel;
     CurrentAction action{*this};
 };
