@@ -3,9 +3,11 @@
 #include "banner.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
+#include "nameprompt.h"
 #include "operations/dialogdeviceinfo.h"
 #include "rowdelegate.h"
 #include "screen.h"
+#include "tool/adaptername.h"
 #include "tool/selection.h"
 #include "ui_widget.h"
 
@@ -253,6 +255,33 @@ void Widget::on_buttonRestart_clicked()
 {
     // The button stays busy while the adapter is away.
     perform(ui->buttonRestart, [this] { return actions.restart(); });
+}
+
+void Widget::on_buttonRename_clicked()
+{
+    const QString hfid = deviceSession.selectedDevice().hfid;
+    const QString manufacturerHfid = hfidWithoutName(hfid);
+    // No name that fits an adapter is longer: a longer one is refused all the same.
+    QString name = leftWholeCharacters(extractHfidPrefix(hfid), maxHfidBytes);
+    for (;;) {
+        NamePrompt prompt(this, name, manufacturerHfid);
+        if (prompt.exec() != QDialog::Accepted)
+            return;
+        name = prompt.textValue().trimmed();
+        const QString refusal = nameRefusal(name, manufacturerHfid);
+        if (refusal.isEmpty())
+            break;
+        // Asked again, with what was typed.
+        QMessageBox::warning(this, windowTitle(), refusal, QMessageBox::Ok, QMessageBox::NoButton);
+    }
+    perform(ui->buttonRename, [this, name] {
+        const ActionResult result = actions.rename(name);
+        if (result.rescanned) {
+            showDevices();
+            showBanner();
+        }
+        return result;
+    });
 }
 
 void Widget::on_buttonSimpleConnect_clicked()

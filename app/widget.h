@@ -53,6 +53,7 @@ private slots:
     void on_buttonSimpleConnect_clicked();
     void on_buttonChangeKey_clicked();
     void on_buttonRestart_clicked();
+    void on_buttonRename_clicked();
 
 private:
     // What the session asks of the window.

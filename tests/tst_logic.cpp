@@ -3,6 +3,7 @@
 #include "app/currentaction.h"
 #include "app/devicelistmodel.h"
 #include "app/folderlock.h"
+#include "app/nameprompt.h"
 #include "app/rowdelegate.h"
 #include "app/screen.h"
 #include "operations/adapteractions.h"
@@ -39,6 +40,8 @@ private slots:
     void hfidCuts_data();
     void hfidCuts();
     void banner();
+    void nameRules_data();
+    void nameRules();
     void readTexts_data();
     void readTexts();
     void factoryDefault_data();
@@ -351,6 +354,57 @@ void TestLogic::banner()
              "Model PL500, address 02:1A:7E:00:00:11");
     QCOMPARE(adapterHeard(QString(1 << 20, 'N') + "_PL500_FW1.0", "A"),
              QString(maxShownChars, 'N') + QChar(0x2026) + ", model PL500, address A");
+}
+
+// clang-format off
+void TestLogic::nameRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hfid"); // as the scan found it
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("said"); // under the prompt's question: the refusal, or what is left
+    const QString factory = "PL500_FW1.02b05_FWDate_Jan 15 2014"; // 34 bytes: 29 left for a name
+    const QString plug = QString::fromUtf8("\xf0\x9f\x94\x8c");
+    QTest::newRow("a name") << "Den" << "Kitchen_" + factory << false << "26 characters left.";
+    QTest::newRow("empty: the name removed") << "" << "Kitchen_" + factory << false << "29 characters left.";
+    QTest::newRow("blanks around it do not count") << "  Den " << factory << false << "26 characters left.";
+    QTest::newRow("underscores of its own") << "My_Home" << "My_Home_" + factory << false << "22 characters left.";
+    QTest::newRow("space to tilde") << " !~az09" << factory << false << "23 characters left.";
+    QTest::newRow("exactly the room") << QString(29, 'n') << factory << false << "0 characters left.";
+    QTest::newRow("one character too many") << QString(30, 'n') << factory
+                                            << true << "The name is too long: this adapter takes a name of at most 29 characters.";
+    QTest::newRow("room for one") << "ab" << QString(62, 'M') << true << "The name is too long: this adapter takes a name of at most 1 character.";
+    QTest::newRow("no room at all") << "a" << QString(63, 'M') << true << "This adapter takes no name: its own HFID fills the 64 bytes";
+    QTest::newRow("no room, no name") << "" << QString(63, 'M') << false << "0 characters left.";
+    QTest::newRow("an umlaut named") << QString::fromUtf8("K\xc3\xbc" "che") << factory
+                                     << true << QString::fromUtf8("The name cannot hold \"\xc3\xbc\" (U+00FC): an adapter's name takes only printable ASCII");
+    QTest::newRow("the first one counts") << QString::fromUtf8("a\xc3\xa9\xc3\xbc") << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xa9\" (U+00E9)");
+    QTest::newRow("a four-byte character named whole") << "ab" + plug << factory << true << "The name cannot hold \"" + plug + "\" (U+1F50C)";
+    QTest::newRow("a tab, by its code") << "a\tb" << factory << true << "The name cannot hold U+0009:";
+    QTest::newRow("DEL, by its code") << "a\x7f" << factory << true << "The name cannot hold U+007F:";
+    QTest::newRow("NUL, by its code") << QString(1, QChar(0)) + "a" << factory << true << "The name cannot hold U+0000:";
+    // Too long and not ASCII: the character is what the user must change first.
+    QTest::newRow("the character before the length") << QString(40, QChar(0xe9)) << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xa9\"");
+}
+// clang-format on
+
+void TestLogic::nameRules()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, hfid);
+    QFETCH(bool, refused);
+    QFETCH(QString, said);
+    const QString manufacturerHfid = hfidWithoutName(hfid);
+    const QString refusal = nameRefusal(name.trimmed(), manufacturerHfid);
+    QCOMPARE(!refusal.isEmpty(), refused);
+    QVERIFY2(!refused || refusal.startsWith(said), qPrintable(refusal));
+    const QStringList prompt = namePromptText(name, manufacturerHfid).split('\n');
+    QCOMPARE(prompt.size(), 2);
+    QCOMPARE(prompt.first(), "The adapter's new name (an empty name removes it):");
+    QVERIFY2(prompt.last().startsWith(said), qPrintable(prompt.last()));
+    // A name that is taken fits the adapter with its manufacturer HFID.
+    if (!refused)
+        QVERIFY(keptUserHfid(name.trimmed(), manufacturerHfid).toUtf8().size() <= maxHfidBytes);
 }
 
 // clang-format off

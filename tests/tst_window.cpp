@@ -95,6 +95,8 @@ void TestWindow::form_data()
                                 << button << "Change Key" << "Sets the network password";
     QTest::newRow("restart") << "buttonRestart" << "QPushButton" << "page_5" << "&Restart" << true
                              << button << "Restart" << "Starts the adapter again";
+    QTest::newRow("rename") << "buttonRename" << "QPushButton" << "page_5" << "Re&name" << true
+                            << button << "Rename" << "Gives the adapter a name";
     QTest::newRow("start-up picture") << "startup" << "QSplashScreen" << "" << "" << true
                                       << int(QAccessible::Client) << "Tandrel 1.01b01" << "Looking for adapters...";
     QTest::newRow("result text") << "plainTextEdit" << "QPlainTextEdit" << "" << "" << true
