@@ -168,7 +168,9 @@ void Widget::showDevices()
 
 void Widget::showBanner()
 {
-    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, deviceSession.selectedDevice().hfid));
+    const DeviceRecord selected = deviceSession.selectedDevice();
+    ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, selected.hfid));
+    ui->page_5->setAccessibleName(adapterHeard(selected.hfid, selected.address));
 }
 
 void Widget::on_buttonConfigure_clicked()

@@ -71,7 +71,8 @@ private:
     // The rows of the adapters that the last scan found; as after every scan, the user
     // chooses an adapter again before Configure.
     void showDevices();
-    // The banner of the selected adapter.
+    // The selected adapter's banner, and the name of its configuration page, which a screen
+    // reader says as the focus enters the page.
     void showBanner();
 
     void runFactoryDefault();

@@ -414,6 +414,7 @@ void TestOperations::rename()
     QCOMPARE(rows->index(0, 0).data(DeviceListModel::DetailsRole).toString(), "Den, firmware 1.02");
     QVERIFY(!probe->button("buttonConfigure")->isEnabled());
     QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().contains("<p><b>Den</b></p>"));
+    QCOMPARE(currentPage()->accessibleName(), "Den, model PL500, address " + dev1);
 }
 
 // clang-format off
