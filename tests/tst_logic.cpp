@@ -368,21 +368,13 @@ void TestLogic::nameRules_data()
     QTest::newRow("a name") << "Den" << "Kitchen_" + factory << false << "26 characters left.";
     QTest::newRow("empty: the name removed") << "" << "Kitchen_" + factory << false << "29 characters left.";
     QTest::newRow("blanks around it do not count") << "  Den " << factory << false << "26 characters left.";
-    QTest::newRow("underscores of its own") << "My_Home" << "My_Home_" + factory << false << "22 characters left.";
     QTest::newRow("space to tilde") << " !~az09" << factory << false << "23 characters left.";
     QTest::newRow("exactly the room") << QString(29, 'n') << factory << false << "0 characters left.";
-    QTest::newRow("one character too many") << QString(30, 'n') << factory
-                                            << true << "The name is too long: this adapter takes a name of at most 29 characters.";
-    QTest::newRow("room for one") << "ab" << QString(62, 'M') << true << "The name is too long: this adapter takes a name of at most 1 character.";
+    QTest::newRow("one character too many") << QString(30, 'n') << factory << true << "The name is too long: this adapter takes a name of at most 29 characters.";
     QTest::newRow("no room at all") << "a" << QString(63, 'M') << true << "This adapter takes no name: its own HFID fills the 64 bytes";
-    QTest::newRow("no room, no name") << "" << QString(63, 'M') << false << "0 characters left.";
-    QTest::newRow("an umlaut named") << QString::fromUtf8("K\xc3\xbc" "che") << factory
-                                     << true << QString::fromUtf8("The name cannot hold \"\xc3\xbc\" (U+00FC): an adapter's name takes only printable ASCII");
-    QTest::newRow("the first one counts") << QString::fromUtf8("a\xc3\xa9\xc3\xbc") << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xa9\" (U+00E9)");
+    QTest::newRow("an umlaut named") << QString::fromUtf8("K\xc3\xbc" "che") << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xbc\" (U+00FC): an adapter's name takes only printable ASCII");
     QTest::newRow("a four-byte character named whole") << "ab" + plug << factory << true << "The name cannot hold \"" + plug + "\" (U+1F50C)";
-    QTest::newRow("a tab, by its code") << "a\tb" << factory << true << "The name cannot hold U+0009:";
-    QTest::newRow("DEL, by its code") << "a\x7f" << factory << true << "The name cannot hold U+007F:";
-    QTest::newRow("NUL, by its code") << QString(1, QChar(0)) + "a" << factory << true << "The name cannot hold U+0000:";
+    QTest::newRow("a control character, by its code") << "a\x7f" << factory << true << "The name cannot hold U+007F:";
     // Too long and not ASCII: the character is what the user must change first.
     QTest::newRow("the character before the length") << QString(40, QChar(0xe9)) << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xa9\"");
 }
