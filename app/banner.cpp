@@ -9,8 +9,15 @@ QString fillBanner(const QString &bannerTemplate, const QString &hfid)
     // markup must show as it is, not fill another placeholder or turn into formatting.
     // A value of megabytes would hold the label's every paint: it shows shortened.
     const auto shown = [](const QString &value) { return shortenedText(value).toHtmlEscaped(); };
-    return bannerTemplate.arg(shown(modelName(hfid)), shown(firmwareVersion(hfid)),
-                              shown(firmwareDate(hfid)));
+    QString banner =
+        bannerTemplate.arg(shown(modelName(hfid)), shown(firmwareVersion(hfid)), shown(firmwareDate(hfid)));
+    const QString name = extractHfidPrefix(hfid);
+    if (!name.isEmpty()) {
+        const QString body = QStringLiteral("<body>");
+        const int at = banner.indexOf(body);
+        banner.insert(at < 0 ? 0 : at + body.size(), QStringLiteral("<p><b>%1</b></p>").arg(shown(name)));
+    }
+    return banner;
 }
 
 QString adapterHeard(const QString &hfid, const QString &address)

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The banner of the configuration page: its template with the three placeholders filled
-// with the selected adapter's model, firmware version and firmware date.
+// with the selected adapter's model, firmware version and firmware date, and above them,
+// in bold, the adapter's name when it has one.
 QString fillBanner(const QString &bannerTemplate, const QString &hfid);
 
 // The selected adapter as a screen reader says it on entering its configuration page: its name

@@ -3,10 +3,11 @@
 #include "banner.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
+#include "nameprompt.h"
 #include "operations/dialogdeviceinfo.h"
 #include "rowdelegate.h"
 #include "screen.h"
-#include "tool/discovery.h"
+#include "tool/adaptername.h"
 #include "tool/selection.h"
 #include "ui_widget.h"
 
@@ -139,15 +140,12 @@ void Widget::scanDevices()
     const CurrentAction::Scope scope(action);
     ui->listDevice->setEnabled(false);
     ui->buttonConfigure->setEnabled(false);
-    deviceModel.setStringList({});
+    deviceModel.setDevices({});
     {
         const CurrentAction::Busy busy(action, ui->buttonScan);
         deviceSession.scanDevices();
         ui->listDevice->setEnabled(true);
-        QStringList rows;
-        for (const DeviceRecord &device : deviceSession.devices())
-            rows.append(deviceRow(device));
-        deviceModel.setStringList(rows);
+        showDevices();
         action.setFocusAfter(ui->listDevice);
         // On a row before Scan is given back its focus, which a screen reader would read out first.
         focusDeviceList();
@@ -157,10 +155,22 @@ void Widget::scanDevices()
 void Widget::on_listDevice_clicked(const QModelIndex &index)
 {
     deviceSession.selectRow(index.data(Qt::DisplayRole).toString());
-    const DeviceRecord selected = deviceSession.selectedDevice();
-    if (!selected.address.isEmpty())
+    if (!deviceSession.selectedDevice().address.isEmpty())
         ui->buttonConfigure->setEnabled(true);
+    showBanner();
+}
+
+void Widget::showDevices()
+{
+    ui->buttonConfigure->setEnabled(false);
+    deviceModel.setDevices(deviceSession.devices());
+}
+
+void Widget::showBanner()
+{
+    const DeviceRecord selected = deviceSession.selectedDevice();
     ui->labelDeviceBanner->setText(fillBanner(bannerTemplate, selected.hfid));
+    ui->page_5->setAccessibleName(adapterHeard(selected.hfid, selected.address));
 }
 
 void Widget::on_buttonConfigure_clicked()
@@ -247,6 +257,33 @@ void Widget::on_buttonRestart_clicked()
 {
     // The button stays busy while the adapter is away.
     perform(ui->buttonRestart, [this] { return actions.restart(); });
+}
+
+void Widget::on_buttonRename_clicked()
+{
+    const QString hfid = deviceSession.selectedDevice().hfid;
+    const QString manufacturerHfid = hfidWithoutName(hfid);
+    // No name that fits an adapter is longer: a longer one is refused all the same.
+    QString name = leftWholeCharacters(extractHfidPrefix(hfid), maxHfidBytes);
+    for (;;) {
+        NamePrompt prompt(this, name, manufacturerHfid);
+        if (prompt.exec() != QDialog::Accepted)
+            return;
+        name = prompt.textValue().trimmed();
+        const QString refusal = nameRefusal(name, manufacturerHfid);
+        if (refusal.isEmpty())
+            break;
+        // Asked again, with what was typed.
+        QMessageBox::warning(this, windowTitle(), refusal, QMessageBox::Ok, QMessageBox::NoButton);
+    }
+    perform(ui->buttonRename, [this, name] {
+        const ActionResult result = actions.rename(name);
+        if (result.rescanned) {
+            showDevices();
+            showBanner();
+        }
+        return result;
+    });
 }
 
 void Widget::on_buttonSimpleConnect_clicked()

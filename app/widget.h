@@ -1,11 +1,11 @@
 #pragma once
 
 #include "currentaction.h"
+#include "devicelistmodel.h"
 #include "operations/adapteractions.h"
 #include "tool/devicesession.h"
 
 #include <QStack>
-#include <QStringListModel>
 #include <QWidget>
 
 #include <functional>
@@ -53,6 +53,7 @@ private slots:
     void on_buttonSimpleConnect_clicked();
     void on_buttonChangeKey_clicked();
     void on_buttonRestart_clicked();
+    void on_buttonRename_clicked();
 
 private:
     // What the session asks of the window.
@@ -67,6 +68,12 @@ private:
     // Puts the focus on a row of the device list: the selected adapter's row where it is listed,
     // else the first.
     void focusDeviceList();
+    // The rows of the adapters that the last scan found; as after every scan, the user
+    // chooses an adapter again before Configure.
+    void showDevices();
+    // The selected adapter's banner, and the name of its configuration page, which a screen
+    // reader says as the focus enters the page.
+    void showBanner();
 
     void runFactoryDefault();
     void restoreConfiguration(const QString &hfidPrefix);
@@ -83,6 +90,6 @@ private:
     QStack<QWidget *> pageHistory;
     QString bannerTemplate;
     QString firmwarePath;
-    QStringListModel deviceModel;
+    DeviceListModel deviceModel;
     CurrentAction action{*this};
 };

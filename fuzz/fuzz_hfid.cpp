@@ -1,5 +1,6 @@
 // Arbitrary HFIDs through the cutting of model name, firmware version, date and prefix.
 #include "app/banner.h"
+#include "tool/adaptername.h"
 #include "tool/hfid.h"
 
 #include <cstdlib>
@@ -18,6 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     if (!prefix.isEmpty() && !hfid.mid(prefix.size()).startsWith(QLatin1Char('_') + model))
         std::abort();
+    // A rename keeps all of the HFID behind its name; a name that the rules take is printable
+    // ASCII and fits in front of it.
+    const QString rest = hfidWithoutName(hfid);
+    if (keptUserHfid(prefix, rest) != hfid)
+        std::abort();
+    if (nameRefusal(hfid, rest).isEmpty() && !hfid.isEmpty()) {
+        if (keptUserHfid(hfid, rest).toUtf8().size() > maxHfidBytes)
+            std::abort();
+        for (const QChar c : hfid) {
+            if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+                std::abort();
+        }
+    }
     const QString banner = fillBanner(QStringLiteral("%1|%2|%3"), hfid);
     if (banner.count(QLatin1Char('|')) < 2)
         std::abort();

@@ -1,6 +1,9 @@
 #include "adapteractions.h"
 
+#include "tool/adaptername.h"
 #include "tool/devicesession.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +53,20 @@ QString simpleConnectText(const QString &randomizeOutput, const QString &lastSta
         return randomizeOutput;
     const bool ownLine = randomizeOutput.isEmpty() || randomizeOutput.endsWith(QLatin1Char('\n'));
     return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput, true);
+}
+
+QString renameMismatch(const DeviceRecord *found, const QString &writtenHfid)
+{
+    if (!found)
+        return QStringLiteral("A scan after its restart did not find the adapter again.");
+    const QString reported = extractHfidPrefix(found->hfid);
+    if (reported == extractHfidPrefix(writtenHfid))
+        return QString();
+    if (reported.isEmpty())
+        return QStringLiteral("After its restart the adapter reports no name (HFID \"%1\").")
+            .arg(found->hfid);
+    return QStringLiteral("After its restart the adapter reports the name \"%1\" (HFID \"%2\").")
+        .arg(reported, found->hfid);
 }
 
 AdapterActions::AdapterActions(DeviceSession &session)
@@ -127,24 +144,28 @@ ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
 
 ActionResult AdapterActions::restart()
 {
+    const QString failure = restartUntilBack();
+    if (!failure.isEmpty())
+        return resultWindow(errorText(failure, true));
+    return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
+}
+
+QString AdapterActions::restartUntilBack()
+{
     const ToolLimits &limits = session.limits();
     RunStatus status;
     const QString output =
         session.runTool(session.deviceRun({QStringLiteral("apcm_sta_restart")}, limits.longMs), &status);
     if (toolRunFailed(status, output))
-        return resultWindow(
-            errorText(QStringLiteral("The adapter could not be restarted.\n") + output, true));
+        return QStringLiteral("The adapter could not be restarted.\n") + output;
 
     // The adapter's address does not change: it is not looked for again, only asked.
     const QString answer = session.askUntilBack(limits.adapterBackMs, true);
-    if (reportedHfid(answer).isEmpty()) {
-        return resultWindow(
-            errorText(QStringLiteral("The adapter did not answer within %1 seconds of its restart.\n%2")
-                          .arg(limits.adapterBackMs / 1000)
-                          .arg(answer),
-                      true));
-    }
-    return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
+    if (reportedHfid(answer).isEmpty())
+        return QStringLiteral("The adapter did not answer within %1 seconds of its restart.\n%2")
+            .arg(limits.adapterBackMs / 1000)
+            .arg(answer);
+    return QString();
 }
 
 ActionResult AdapterActions::simpleConnect()
@@ -173,4 +194,62 @@ ActionResult AdapterActions::changeKey(const QString &password)
     // out of both, also where the tool repeats it.
     run.secret = password;
     return resultWindow(maskSecret(session.runTool(run), password));
+}
+
+ActionResult AdapterActions::rename(const QString &name)
+{
+    const DeviceRecord adapter = session.selectedDevice();
+    // What the scan showed of the adapter is enough to refuse a name before anything runs.
+    const QString refusal = nameRefusal(name, hfidWithoutName(adapter.hfid));
+    if (!refusal.isEmpty())
+        return resultWindow(errorText(refusal, true));
+
+    const int limitMs = session.limits().longMs;
+    RunStatus status;
+    const QString output = session.runTool(
+        session.deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, limitMs), &status);
+    const QString manufacturerHfid = reportedHfid(output);
+    // Without it, the name would be written in front of rubbish.
+    if (toolRunFailed(status, output) || manufacturerHfid.isEmpty())
+        return resultWindow(errorText(
+            QStringLiteral("The adapter did not give its HFID, so nothing was written.\n") + output, true));
+    // The adapter's own HFID can be longer than the one the scan showed.
+    const QString tooLong = nameRefusal(name, manufacturerHfid);
+    if (!tooLong.isEmpty())
+        return resultWindow(errorText(tooLong + QStringLiteral("\nNothing was written."), true));
+
+    const QString newHfid = keptUserHfid(name, manufacturerHfid);
+    RunStatus written;
+    const QString writeOutput = session.runTool(
+        session.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), newHfid}, limitMs), &written);
+    if (toolRunFailed(written, writeOutput)) {
+        const QString what =
+            name.isEmpty() ? QStringLiteral("The adapter's name could not be removed.\n")
+                           : QStringLiteral("The adapter's name \"%1\" could not be written.\n").arg(name);
+        return resultWindow(errorText(what + writeOutput, true));
+    }
+
+    const QString done = name.isEmpty() ? QStringLiteral("The adapter's name was removed.\n")
+                                        : QStringLiteral("The adapter's new name was written.\n");
+    const QString failure = restartUntilBack();
+    if (!failure.isEmpty())
+        return resultWindow(errorText(done + failure, true));
+
+    // The list shows what the adapters report now; the adapter stays selected, with the HFID
+    // that a firmware upgrade keeps the name from.
+    session.scanDevices();
+    const DeviceList &devices = session.devices();
+    const auto found = std::find_if(devices.crbegin(), devices.crend(), [&](const DeviceRecord &device) {
+        return device.address == adapter.address;
+    });
+    const QString mismatch = renameMismatch(found == devices.crend() ? nullptr : &*found, newHfid);
+    if (found != devices.crend())
+        session.selectRow(adapter.address);
+    ActionResult result =
+        !mismatch.isEmpty() ? resultWindow(errorText(done + mismatch, true))
+        : name.isEmpty()
+            ? box(successHeading + QStringLiteral("\nThe adapter has no name now."))
+            : box(successHeading + QStringLiteral("\nThe adapter's name is now \"%1\".").arg(name));
+    result.rescanned = true;
+    return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tool/devicerecord.h"
 #include "tool/hfid.h"
 #include "tool/toolrun.h"
 
@@ -19,6 +20,7 @@ struct ActionResult
     QString text;
     bool fitToText = false; // the result window takes the size of its text
     bool succeeded = false;
+    bool rescanned = false; // the session's list of adapters is new: the window shows it
 };
 
 // The actions of the configuration page, each on the selected adapter: the tool's runs in
@@ -40,8 +42,17 @@ public:
     ActionResult restart();
     ActionResult simpleConnect();
     ActionResult changeKey(const QString &password);
+    // A new name (empty: no name), refused before anything runs when the adapter would not
+    // take it: the adapter's manufacturer HFID read, the name written in front of it, a
+    // restart and the adapter asked until it answers, then a rescan that must list it under
+    // its new name; the adapter stays selected.
+    ActionResult rename(const QString &name);
 
 private:
+    // A restart, then the adapter asked for its HFID until it answers: what went wrong, with
+    // what the tool printed, or nothing.
+    QString restartUntilBack();
+
     DeviceSession &session;
 };
 
@@ -59,6 +70,10 @@ bool factoryDefaultSucceeded(const QString &output);
 // Whether a run that changes the adapter (set_hfid, apcm_sta_restart) failed: it did not
 // start, crashed, ran past its limit, ended with an exit code other than 0, or printed "Error".
 bool toolRunFailed(const RunStatus &status, const QString &output);
+
+// What is wrong with the adapter as the scan after a rename found it (null: not at all), given
+// the user HFID written: nothing when it shows the new name, else what it reports.
+QString renameMismatch(const DeviceRecord *found, const QString &writtenHfid);
 
 // What the simple-connect window shows: the randomize text, or, when no start attempt
 // reported success, that text and the last attempt's text under an ERROR heading.

@@ -111,8 +111,9 @@ public:
     }
 
 private:
+    // A demo adapter that its user named for the room it is in.
     static QJsonObject demoAdapter(const QString &address, const QString &interfaceAddress,
-                                   const QString &interfaceName, const QString &model,
+                                   const QString &interfaceName, const QString &name, const QString &model,
                                    const QString &version, const QString &date)
     {
         const QString manufacturer = QStringLiteral("%1_FW%2_FWDate_%3").arg(model, version, date);
@@ -122,7 +123,7 @@ private:
             {QStringLiteral("interface"), interfaceAddress},
             {QStringLiteral("interfaceName"), interfaceName},
             {QStringLiteral("manufacturerHfid"), manufacturer},
-            {QStringLiteral("userHfid"), QStringLiteral("Arvelo_") + manufacturer},
+            {QStringLiteral("userHfid"), name + QLatin1Char('_') + manufacturer},
             {QStringLiteral("password"), defaultPassword},
             {QStringLiteral("nmk"), QString::fromLatin1(networkKeyFromPassword(defaultPassword).toHex())},
             {QStringLiteral("pairing"), QStringLiteral("idle")},
@@ -145,15 +146,15 @@ private:
                 break;
         }
         const QString address = chosen.isValid() ? chosen.hardwareAddress() : QString();
-        const QString name = chosen.isValid() ? chosen.name() : QStringLiteral("eth0");
+        const QString interfaceName = chosen.isValid() ? chosen.name() : QStringLiteral("eth0");
         return QJsonObject{
             {QStringLiteral("adapters"),
-             QJsonArray{demoAdapter(QStringLiteral("02:1A:7E:00:00:01"), address, name,
-                                    QStringLiteral("PL500"), QStringLiteral("1.02b05"),
-                                    QStringLiteral("Jan 15 2014")),
-                        demoAdapter(QStringLiteral("02:1A:7E:00:00:02"), address, name,
-                                    QStringLiteral("PL1200E"), QStringLiteral("2.00b01"),
-                                    QStringLiteral("Mar 03 2015"))}},
+             QJsonArray{demoAdapter(QStringLiteral("02:1A:7E:00:00:01"), address, interfaceName,
+                                    QStringLiteral("Living room"), QStringLiteral("PL500"),
+                                    QStringLiteral("1.02b05"), QStringLiteral("Jan 15 2014")),
+                        demoAdapter(QStringLiteral("02:1A:7E:00:00:02"), address, interfaceName,
+                                    QStringLiteral("Office"), QStringLiteral("PL1200E"),
+                                    QStringLiteral("2.00b01"), QStringLiteral("Mar 03 2015"))}},
             {QStringLiteral("faults"), QJsonObject{}},
         };
     }

@@ -33,6 +33,8 @@ private slots:
     void simpleConnect();
     void changeKey_data();
     void changeKey();
+    void rename_data();
+    void rename();
     void hangingToolsAreEnded();
 
 private:
@@ -351,6 +353,85 @@ void TestActions::changeKey()
     } else {
         QVERIFY(log.contains(shown.trimmed()));
     }
+}
+
+// clang-format off
+void TestActions::rename_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("awayCalls"); // how many commands the adapter does not answer after its restart
+    QTest::addColumn<QJsonObject>("faults"); // per subcommand
+    QTest::addColumn<QStringList>("subcommands");
+    QTest::addColumn<QString>("told"); // the box's text, or the result window's start
+    // The adapter's user HFID afterwards; the stand-in's faults change only what it reports.
+    QTest::addColumn<QString>("newHfid");
+    const QStringList all{"get_hfid", "set_hfid", "apcm_sta_restart", "get_hfid", "discover_list"};
+    const QJsonObject none;
+    QTest::newRow("a name set, the rescan showing it") << "Living room" << 0 << none << all
+        << "==== SUCCESS ====\nThe adapter's name is now \"Living room\"." << "Living room_" + factoryHfid;
+    QTest::newRow("the name removed") << "" << 0 << none << all
+        << "==== SUCCESS ====\nThe adapter has no name now." << factoryHfid;
+    QTest::newRow("a name with an umlaut refused, nothing run") << QString::fromUtf8("K\xc3\xbc" "che") << 0 << none << QStringList()
+        << QString::fromUtf8("==== ERROR ====\nThe name cannot hold \"\xc3\xbc\" (U+00FC)") << userHfid;
+    // The manufacturer HFID takes 34 of the 64 bytes, and the "_" one more.
+    QTest::newRow("a name too long refused, nothing run") << QString(30, 'n') << 0 << none << QStringList()
+        << "==== ERROR ====\nThe name is too long: this adapter takes a name of at most 29 characters." << userHfid;
+    QTest::newRow("a manufacturer HFID longer than the scan showed: nothing written")
+        << "Living room" << 0 << QJsonObject{{"get_hfid", QJsonObject{{"stdout", "hfid: " + QString(60, 'M')}}}}
+        << QStringList{"get_hfid"}
+        << "==== ERROR ====\nThe name is too long: this adapter takes a name of at most 3 characters.\nNothing was written."
+        << userHfid;
+    QTest::newRow("get_hfid without an answer: nothing written")
+        << "Den" << 0 << QJsonObject{{"get_hfid", QJsonObject{{"stdout", "[get_hfid] busy\n"}}}} << QStringList{"get_hfid"}
+        << "==== ERROR ====\nThe adapter did not give its HFID, so nothing was written.\n[get_hfid] busy\n" << userHfid;
+    QTest::newRow("a refused write") << "Den" << 0
+        << QJsonObject{{"set_hfid", QJsonObject{{"exitCode", 1}, {"stdout", "[set_hfid] Error: flash full\n"}}}}
+        << QStringList{"get_hfid", "set_hfid"}
+        << "==== ERROR ====\nThe adapter's name \"Den\" could not be written.\n[set_hfid] Error: flash full\n" << QString();
+    // Asked after 1 s, 2 s and 2.5 s; no scan without the adapter.
+    QTest::newRow("the adapter not back in time") << "Den" << 100 << none
+        << QStringList{"get_hfid", "set_hfid", "apcm_sta_restart", "get_hfid", "get_hfid", "get_hfid"}
+        << "==== ERROR ====\nThe adapter's new name was written.\nThe adapter did not answer within 2 seconds of its restart."
+        << "Den_" + factoryHfid;
+    QTest::newRow("the rescan showing another name") << "Den" << 1
+        << QJsonObject{{"discover_list", QJsonObject{{"stdout", "[discover_list] device " + dev1 + " at X interface e hfid: Hall_" + factoryHfid + "\n"}}}}
+        << QStringList{"get_hfid", "set_hfid", "apcm_sta_restart", "get_hfid", "get_hfid", "discover_list"}
+        << "==== ERROR ====\nThe adapter's new name was written.\nAfter its restart the adapter reports the name \"Hall\" (HFID \"Hall_"
+        << "Den_" + factoryHfid;
+}
+// clang-format on
+
+void TestActions::rename()
+{
+    QFETCH(QString, name);
+    QFETCH(int, awayCalls);
+    QFETCH(QJsonObject, faults);
+    QFETCH(QStringList, subcommands);
+    QFETCH(QString, told);
+    QFETCH(QString, newHfid);
+    dir->setSetting("awayCallsAfterRestart", awayCalls);
+    for (auto fault = faults.begin(); fault != faults.end(); ++fault)
+        dir->setFault(fault.key(), fault.value().toObject());
+    const int before = dir->log().size();
+    const ActionResult result = actions->rename(name);
+
+    QCOMPARE(this->subcommands(), subcommands);
+    if (!newHfid.isNull())
+        QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
+    const bool box = told.startsWith("==== SUCCESS ====");
+    QCOMPARE(result.shown == ActionResult::Shown::Box, box);
+    QCOMPARE(result.succeeded, box);
+    QVERIFY2(result.text.startsWith(told), qPrintable(result.text));
+    // Every run with its records; a refused name leaves no record at all.
+    const QStringList log = logSince(before);
+    QCOMPARE(log.filter(QRegularExpression("^Emitting pwlctl.exe ")).size(), subcommands.size());
+    QCOMPARE(log.filter(QRegularExpression("^Finished pwlctl.exe status: ")).size(), subcommands.size());
+    QCOMPARE(result.rescanned, subcommands.contains("discover_list"));
+    // After a rescan the list and the selection hold the adapter as it reports itself now:
+    // under its new name when the box says so.
+    const QString selected = result.rescanned ? session->devices().last().hfid : userHfid;
+    QCOMPARE(session->selectedDevice().hfid, selected);
+    QCOMPARE(extractHfidPrefix(selected) == name, box);
 }
 
 void TestActions::hangingToolsAreEnded()

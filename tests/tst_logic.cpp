@@ -1,11 +1,14 @@
 // The pure pieces: log records, the folder lock, screen halves, tool output, HFID cutting, result texts.
 #include "app/banner.h"
 #include "app/currentaction.h"
+#include "app/devicelistmodel.h"
 #include "app/folderlock.h"
+#include "app/nameprompt.h"
 #include "app/rowdelegate.h"
 #include "app/screen.h"
 #include "operations/adapteractions.h"
 #include "operations/dialogdeviceinfo.h"
+#include "tool/adaptername.h"
 #include "tool/discovery.h"
 #include "tool/eventlog.h"
 #include "tool/selection.h"
@@ -37,6 +40,8 @@ private slots:
     void hfidCuts_data();
     void hfidCuts();
     void banner();
+    void nameRules_data();
+    void nameRules();
     void readTexts_data();
     void readTexts();
     void factoryDefault_data();
@@ -292,17 +297,20 @@ void TestLogic::hfidCuts_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("prefix");
-    QTest::newRow("usual") << "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz";
-    QTest::newRow("capital B") << "Xyz_Model07_FW1.02B05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz";
-    QTest::newRow("no build letter") << "Model07_FW2.00_FWDate_Mar 03 2015" << "Model07" << "2.00" << "Mar 03 2015" << "";
-    QTest::newRow("no separator after marker") << "Model07_FW1.02b05_FWDate2014-01-15" << "Model07" << "1.02" << "014-01-15" << "";
-    QTest::newRow("long date cut to 11") << "M_FW1_FWDate_Jan 15 2014 extra" << "M" << "1" << "Jan 15 2014" << "";
-    QTest::newRow("short date whole") << "M_FW1_FWDate_2014" << "M" << "1" << "2014" << "";
-    QTest::newRow("no markers") << "Model07" << "Model07" << "del07" << "" << "";
-    QTest::newRow("empty") << "" << "" << "" << "" << "";
-    QTest::newRow("last underscore counts") << "Xyz_PL_A_FW2.00b01" << "A" << "2.00" << "A_FW2.00b01" << "Xyz_PL";
-    QTest::newRow("underscores in the prefix") << "My_Home_Net_PL500_FW1.0_FWDate_Jan 01 2020" << "PL500" << "1.0" << "Jan 01 2020" << "My_Home_Net";
-    QTest::newRow("no FW markers, underscores") << "Kitchen_PL500" << "PL500" << "tchen_PL500" << "_PL500" << "Kitchen";
+    QTest::addColumn<QString>("details"); // beside the device row: the name, the version
+    QTest::newRow("usual") << "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz" << "Xyz, firmware 1.02";
+    QTest::newRow("capital B") << "Xyz_Model07_FW1.02B05_FWDate_Jan 15 2014" << "Model07" << "1.02" << "Jan 15 2014" << "Xyz" << "Xyz, firmware 1.02";
+    QTest::newRow("no build letter") << "Model07_FW2.00_FWDate_Mar 03 2015" << "Model07" << "2.00" << "Mar 03 2015" << "" << "firmware 2.00";
+    QTest::newRow("no separator after marker") << "Model07_FW1.02b05_FWDate2014-01-15" << "Model07" << "1.02" << "014-01-15" << "" << "firmware 1.02";
+    QTest::newRow("long date cut to 11") << "M_FW1_FWDate_Jan 15 2014 extra" << "M" << "1" << "Jan 15 2014" << "" << "firmware 1";
+    QTest::newRow("short date whole") << "M_FW1_FWDate_2014" << "M" << "1" << "2014" << "" << "firmware 1";
+    // The row shows no version that is a piece of the model name.
+    QTest::newRow("no markers") << "Model07" << "Model07" << "del07" << "" << "" << "";
+    QTest::newRow("empty") << "" << "" << "" << "" << "" << "";
+    QTest::newRow("last underscore counts") << "Xyz_PL_A_FW2.00b01" << "A" << "2.00" << "A_FW2.00b01" << "Xyz_PL" << "Xyz_PL, firmware 2.00";
+    QTest::newRow("underscores in the prefix") << "My_Home_Net_PL500_FW1.0_FWDate_Jan 01 2020" << "PL500" << "1.0" << "Jan 01 2020" << "My_Home_Net" << "My_Home_Net, firmware 1.0";
+    QTest::newRow("no FW markers, underscores") << "Kitchen_PL500" << "PL500" << "tchen_PL500" << "_PL500" << "Kitchen" << "Kitchen";
+    QTest::newRow("a date marker alone") << "Den_PL500_FWDate_Jan 01 2020" << "PL500" << "n_PL500" << "Jan 01 2020" << "Den" << "Den";
 }
 // clang-format on
 
@@ -313,23 +321,28 @@ void TestLogic::hfidCuts()
     QFETCH(QString, version);
     QFETCH(QString, date);
     QFETCH(QString, prefix);
+    QFETCH(QString, details);
     QCOMPARE(modelName(hfid), model);
     QCOMPARE(firmwareVersion(hfid), version);
     QCOMPARE(firmwareDate(hfid), date);
     QCOMPARE(extractHfidPrefix(hfid), prefix);
+    QCOMPARE(rowDetails(hfid), details);
+    // A rename keeps everything behind the name.
+    QCOMPARE(keptUserHfid(prefix, hfidWithoutName(hfid)), hfid);
 }
 
 void TestLogic::banner()
 {
     const QString tmpl = "<html><head/><body><p>Name: %1</p><p>Firmware version: %2</p>"
                          "<p>Firmware date: %3</p></body></html>";
+    // The adapter's name above the model's.
     QCOMPARE(fillBanner(tmpl, "Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014"),
-             "<html><head/><body><p>Name: Model07</p><p>Firmware version: 1.02</p>"
+             "<html><head/><body><p><b>Xyz</b></p><p>Name: Model07</p><p>Firmware version: 1.02</p>"
              "<p>Firmware date: Jan 15 2014</p></body></html>");
     QCOMPARE(fillBanner(tmpl, ""), "<html><head/><body><p>Name: </p><p>Firmware version: </p>"
                                    "<p>Firmware date: </p></body></html>");
     // A value that looks like a placeholder or like markup is shown as it is.
-    QCOMPARE(fillBanner("%1|%2|%3", "x_%2<b>_FW%3_FWDate_%1"), "%2&lt;b&gt;|%3|%1");
+    QCOMPARE(fillBanner("%1|%2|%3", "<i>_%2<b>_FW%3_FWDate_%1"), "<p><b>&lt;i&gt;</b></p>%2&lt;b&gt;|%3|%1");
     // A model name of a megabyte shows as its beginning.
     const QString banner = fillBanner("%1|%2|%3", QString(1 << 20, 'M') + "_FW1.0b1_FWDate_Jan 01 2020");
     QCOMPARE(banner, QString(maxShownChars, 'M') + QChar(0x2026) + "|1.0|Jan 01 2020");
@@ -341,6 +354,49 @@ void TestLogic::banner()
              "Model PL500, address 02:1A:7E:00:00:11");
     QCOMPARE(adapterHeard(QString(1 << 20, 'N') + "_PL500_FW1.0", "A"),
              QString(maxShownChars, 'N') + QChar(0x2026) + ", model PL500, address A");
+}
+
+// clang-format off
+void TestLogic::nameRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hfid"); // as the scan found it
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("said"); // under the prompt's question: the refusal, or what is left
+    const QString factory = "PL500_FW1.02b05_FWDate_Jan 15 2014"; // 34 bytes: 29 left for a name
+    const QString plug = QString::fromUtf8("\xf0\x9f\x94\x8c");
+    QTest::newRow("a name") << "Den" << "Kitchen_" + factory << false << "26 characters left.";
+    QTest::newRow("empty: the name removed") << "" << "Kitchen_" + factory << false << "29 characters left.";
+    QTest::newRow("blanks around it do not count") << "  Den " << factory << false << "26 characters left.";
+    QTest::newRow("space to tilde") << " !~az09" << factory << false << "23 characters left.";
+    QTest::newRow("exactly the room") << QString(29, 'n') << factory << false << "0 characters left.";
+    QTest::newRow("one character too many") << QString(30, 'n') << factory << true << "The name is too long: this adapter takes a name of at most 29 characters.";
+    QTest::newRow("no room at all") << "a" << QString(63, 'M') << true << "This adapter takes no name: its own HFID fills the 64 bytes";
+    QTest::newRow("an umlaut named") << QString::fromUtf8("K\xc3\xbc" "che") << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xbc\" (U+00FC): an adapter's name takes only printable ASCII");
+    QTest::newRow("a four-byte character named whole") << "ab" + plug << factory << true << "The name cannot hold \"" + plug + "\" (U+1F50C)";
+    QTest::newRow("a control character, by its code") << "a\x7f" << factory << true << "The name cannot hold U+007F:";
+    // Too long and not ASCII: the character is what the user must change first.
+    QTest::newRow("the character before the length") << QString(40, QChar(0xe9)) << factory << true << QString::fromUtf8("The name cannot hold \"\xc3\xa9\"");
+}
+// clang-format on
+
+void TestLogic::nameRules()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, hfid);
+    QFETCH(bool, refused);
+    QFETCH(QString, said);
+    const QString manufacturerHfid = hfidWithoutName(hfid);
+    const QString refusal = nameRefusal(name.trimmed(), manufacturerHfid);
+    QCOMPARE(!refusal.isEmpty(), refused);
+    QVERIFY2(!refused || refusal.startsWith(said), qPrintable(refusal));
+    const QStringList prompt = namePromptText(name, manufacturerHfid).split('\n');
+    QCOMPARE(prompt.size(), 2);
+    QCOMPARE(prompt.first(), "The adapter's new name (an empty name removes it):");
+    QVERIFY2(prompt.last().startsWith(said), qPrintable(prompt.last()));
+    // A name that is taken fits the adapter with its manufacturer HFID.
+    if (!refused)
+        QVERIFY(keptUserHfid(name.trimmed(), manufacturerHfid).toUtf8().size() <= maxHfidBytes);
 }
 
 // clang-format off

@@ -6,6 +6,8 @@
 #include "tooldir.h"
 #include "windowprobe.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -36,6 +38,8 @@ private slots:
     void simpleConnect();
     void changeKey_data();
     void changeKey();
+    void rename_data();
+    void rename();
     void closeWaitsForAction_data();
     void closeWaitsForAction();
     void longResult();
@@ -322,6 +326,95 @@ void TestOperations::changeKey()
     QCOMPARE(dir->calls(),
              (QList<QStringList>{{interfaceA(), "set_npw", typed, "secure", "set_key", "-m", dev1}}));
     QVERIFY(lastResult().startsWith("[set_npw] Done.\n"));
+}
+
+// clang-format off
+void TestOperations::rename_data()
+{
+    QTest::addColumn<QStringList>("typed"); // into each prompt, then Return; a null string: Escape
+    QTest::addColumn<QStringList>("subcommands");
+    QTest::newRow("Escape: nothing run, nothing logged") << QStringList{QString()} << QStringList();
+    QTest::newRow("a name refused, then one taken") << QStringList{QString::fromUtf8("K\xc3\xbc" "che"), "Den"}
+        << QStringList{"get_hfid", "set_hfid", "apcm_sta_restart", "get_hfid", "discover_list"};
+}
+// clang-format on
+
+void TestOperations::rename()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, subcommands);
+    ToolLimits limits;
+    limits.askAgainMs = 100;
+    probe->session().setLimits(limits);
+    // Long enough for the busy button to be seen.
+    dir->setFault("get_hfid", {{"delayMs", 300}, {"runs", 1}});
+    QPushButton *button = probe->button("buttonRename");
+    button->setFocus();
+    ModalAnswerer answerer;
+    QStringList selected; // in each prompt as it opens
+    for (const QString &name : typed) {
+        answerer.queue([&selected, name](QDialog *prompt) {
+            auto *edit = prompt->findChild<QLineEdit *>();
+            selected << edit->selectedText();
+            if (name.isNull()) {
+                QTest::keyClick(edit, Qt::Key_Escape);
+                return;
+            }
+            edit->insert(name); // as typed, in place of the selected name
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        if (name != typed.last())
+            answerer.press(QMessageBox::Ok); // the refusal
+    }
+    QString captionAtBox;
+    answerer.queue([&](QDialog *box) {
+        captionAtBox = button->text() + (button->isEnabled() ? "+" : "-");
+        box->accept();
+    });
+    QStringList busy;
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (!button->isEnabled())
+            busy << button->text();
+    });
+    poll.start();
+    const QByteArray logBefore = dir->logBytes();
+    button->click();
+    poll.stop();
+
+    QCOMPARE(answerer.seen.first().className, "QInputDialog");
+    QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
+    QCOMPARE(answerer.seen.first().text,
+             "The adapter's new name (an empty name removes it):\n22 characters left.");
+    QCOMPARE(selected.first(), "Kitchen");                     // typing replaces the current name
+    QCOMPARE(selected.mid(1), typed.mid(0, typed.size() - 1)); // asked again with what was typed
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1);
+    QCOMPARE(made, subcommands);
+    QCOMPARE(window->focusWidget(), button);
+    QCOMPARE(button->text(), "Re&name");
+    QVERIFY(button->isEnabled());
+    QCOMPARE(currentPage(), probe->child("page_5"));
+    if (subcommands.isEmpty()) {
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(dir->logBytes(), logBefore);
+        return;
+    }
+    QCOMPARE(answerer.seen.at(1).icon, int(QMessageBox::Warning));
+    QVERIFY(answerer.seen.at(1).text.startsWith(QString::fromUtf8("The name cannot hold \"\xc3\xbc\"")));
+    QCOMPARE(answerer.texts().last(), "==== SUCCESS ====\nThe adapter's name is now \"Den\".");
+    QCOMPARE(captionAtBox, "Re&name+");
+    QVERIFY(busy.contains("Running..."));
+    // The rows again from the rescan, the adapter under its new name; as after every scan,
+    // Configure waits for a new choice. The page shows the new name too.
+    const QAbstractItemModel *rows = probe->child<QListView>("listDevice")->model();
+    QCOMPARE(rows->index(0, 0).data().toString(), dev1 + " - PL500");
+    QCOMPARE(rows->index(0, 0).data(DeviceListModel::DetailsRole).toString(), "Den, firmware 1.02");
+    QVERIFY(!probe->button("buttonConfigure")->isEnabled());
+    QVERIFY(probe->child<QLabel>("labelDeviceBanner")->text().contains("<p><b>Den</b></p>"));
+    QCOMPARE(currentPage()->accessibleName(), "Den, model PL500, address " + dev1);
 }
 
 // clang-format off

@@ -450,10 +450,12 @@ void TestSession::scanKeepsLinesBeforeCap()
 void TestSession::longRows()
 {
     WindowProbe &p = openWindow();
-    // A row and a banner of megabytes: the model keeps them whole, the window shows a part.
+    // A row, its adapter's name and a banner of megabytes: the model keeps the row whole, the
+    // window shows a part, and so does a screen reader.
     const QString model = QString(2 << 20, 'M');
-    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + model +
-                                                   "_FW1.0b1_FWDate_Jan 01 2020\n"}});
+    const QString name = QString(2 << 20, 'N');
+    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + name +
+                                                   "_" + model + "_FW1.0b1_FWDate_Jan 01 2020\n"}});
     p.session().setLocalAddresses({interfaceA()});
     window->scanDevices();
     QCOMPARE(p.rows(), QStringList{"D1 - " + model});
@@ -462,11 +464,14 @@ void TestSession::longRows()
     auto *list = p.child<QListView>("listDevice");
     const QModelIndex row = list->model()->index(0, 0);
     QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width() <
-                 list->fontMetrics().horizontalAdvance(QString(2 * maxShownChars, 'M')),
+                 list->fontMetrics().horizontalAdvance(QString(4 * maxShownChars, 'M')),
              true);
+    const QString heard = QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name);
+    QVERIFY(heard.startsWith("D1 - MMM") && heard.endsWith(QChar(0x2026) + QString(", firmware 1.0")));
+    QVERIFY(heard.size() < 3 * maxShownChars);
     p.clickRow(0);
     QCOMPARE(p.session().selectedDevice().address, "D1");
-    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().size() < 2 * maxShownChars);
+    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().size() < 3 * maxShownChars);
     // No in-place editor for such a row.
     list->edit(row);
     QVERIFY(!list->findChild<QLineEdit *>());

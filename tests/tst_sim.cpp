@@ -182,6 +182,8 @@ void TestSim::badInputChangesNothing_data()
     QTest::newRow("short password") << cmd({"set_npw", "short", "secure", "set_key"}) << QByteArray();
     QTest::newRow("password not ASCII") << cmd({"set_npw", QString::fromUtf8("pässwörter"), "secure", "set_key"}) << QByteArray();
     QTest::newRow("empty hfid") << cmd({"set_hfid", "user", ""}) << QByteArray();
+    // 65 bytes in 64 characters: an adapter counts bytes.
+    QTest::newRow("hfid past 64 bytes") << cmd({"set_hfid", "user", QString(62, 'h') + QString::fromUtf8("\xc3\xbc") + "h"}) << QByteArray();
     QTest::newRow("discovery without -t") << QStringList{interfaceA(), "discover_list"} << QByteArray();
 }
 // clang-format on
@@ -214,7 +216,9 @@ void TestSim::demoAdapters()
         QSKIP("this machine has no interface with a hardware address");
     const QString output = QString::fromUtf8(runTool({through, "discover_list", "-t", "2"}).output);
     QCOMPARE(output.count("[discover_list] device "), 2);
-    QVERIFY(output.contains("hfid: Arvelo_PL500_FW1.02b05_FWDate_Jan 15 2014"));
+    // Named for their rooms, as users name theirs.
+    QVERIFY(output.contains("hfid: Living room_PL500_FW1.02b05_FWDate_Jan 15 2014\n"));
+    QVERIFY(output.contains("hfid: Office_PL1200E_FW2.00b01_FWDate_Mar 03 2015\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSim)

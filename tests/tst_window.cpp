@@ -95,6 +95,8 @@ void TestWindow::form_data()
                                 << button << "Change Key" << "Sets the network password";
     QTest::newRow("restart") << "buttonRestart" << "QPushButton" << "page_5" << "&Restart" << true
                              << button << "Restart" << "Starts the adapter again";
+    QTest::newRow("rename") << "buttonRename" << "QPushButton" << "page_5" << "Re&name" << true
+                            << button << "Rename" << "Gives the adapter a name";
     QTest::newRow("start-up picture") << "startup" << "QSplashScreen" << "" << "" << true
                                       << int(QAccessible::Client) << "Tandrel 1.01b01" << "Looking for adapters...";
     QTest::newRow("result text") << "plainTextEdit" << "QPlainTextEdit" << "" << "" << true
@@ -195,9 +197,13 @@ void TestWindow::navigation()
     QVERIFY(configure->isEnabled());
     const QString banner = probe.child<QLabel>("labelDeviceBanner")->text();
     QVERIFY(banner.contains("Name: Model07"));
-    // What a screen reader says of the banner: its text, not its markup.
+    // What a screen reader says of the banner: its text, not its markup; the adapter's name
+    // first.
     QCOMPARE(QAccessible::queryAccessibleInterface(probe.child("labelDeviceBanner"))->text(QAccessible::Name),
-             "Name: Model07\nFirmware version: 1.02\nFirmware date: Jan 15 2014");
+             "Xyz\nName: Model07\nFirmware version: 1.02\nFirmware date: Jan 15 2014");
+    // And of the row: its text, then the name and the version that it shows beside it.
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name),
+             "02:1A:7E:00:00:11 - Model07, Xyz, firmware 1.02");
 
     configure->click();
     QCOMPARE(pages->currentWidget(), probe.child("page_5"));

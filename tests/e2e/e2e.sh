@@ -6,7 +6,8 @@
 # press; during a reset of six seconds, see the window answer a ping, be drawn again after
 # another window lay over it, and take a request to close it only once the reset and its
 # box are done; then read the event log and the tool's record of its command lines; last,
-# kill a Tandrel outright and start another over its stale lock.
+# kill a Tandrel outright and start another over its stale lock, and use that one with the
+# keyboard alone, up to a rename by Alt+N.
 #   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE X11CHECK
 set -euo pipefail
 tandrel=$1 sim=$2 x11close=$3 x11check=$4
@@ -183,6 +184,21 @@ xdotool key --delay 300 alt+less Down
 wait_for "the other adapter selected by an arrow" logged "selected Device = 02:1A:7E:00:00:02"
 # Down, Return (which selects the row it goes on with, as a double click's first click), Down.
 (( $(grep -c 'selected Device = ' Tandrel.log) == 3 )) || fail "the keys selected more or less than they were pressed for"
+# Return to its configuration page, and Alt+N: the prompt holds the adapter's name selected,
+# so that the name typed replaces it; Return renames, and Return answers the box that follows.
+# The rescan lists the adapter under its new name.
+xdotool key Return
+wait_for "the other adapter's configuration page" eval '(( $(grep -c "selected Device = 02:1A:7E:00:00:02" Tandrel.log) == 2 ))'
+xdotool windowfocus --sync "$main"
+xdotool key alt+n
+wait_for "the name prompt" window_count 2
+xdotool type --delay 100 "Hall"
+xdotool key Return
+wait_for "the rescan after the rename" logged "found device: 02:1A:7E:00:00:02"$'\t'"02:1A:7E:00:00:01"$'\t'"Hall_PL1200E_FW2.00b01_FWDate_Mar 03 2015"
+grep -qF '"userHfid": "Hall_PL1200E_FW2.00b01_FWDate_Mar 03 2015"' pwlctl-sim.json || fail "the adapter was not renamed"
+wait_for "the box after the rename" window_count 2
+xdotool key Return
+wait_for "the box to close" window_count 1
 "$x11close" "$title"
 wait_for "Tandrel to end" closed
-echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone"
+echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename"

@@ -106,17 +106,18 @@ marked=0
 "$python" "$listener" heard 2>listener.err & listener_pid=$!; pids+=($listener_pid)
 wait_for "the screen reader to listen" heard_line ready
 
-# The start-up scan, on two adapters: the focus on the first row, which the first arrow chooses.
+# The start-up scan, on two adapters: the focus on the first row, heard with the adapter's name
+# and firmware version, which the first arrow chooses.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$tandrel" & app=$!; pids+=($app)
 mark
-hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500" in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02" in "Select Device"'
 wait_for "the window to be active" xdotool search --name "^$title\$"
 chosen_by Down 02:1A:7E:00:00:01
 
 # Return on the row: the adapter, then the first action.
 mark
 xdotool key Return
-hear_focus 'focus push button "Restart" in "Arvelo, model PL500, address 02:1A:7E:00:00:01"'
+hear_focus 'focus push button "Restart" in "Living room, model PL500, address 02:1A:7E:00:00:01"'
 [[ $(since_mark | grep -c '^focus ') -eq 1 ]] || fail "something else was heard before the first action"
 
 # A restart of eight seconds: the focus on what runs, never on another action, which are
@@ -129,7 +130,7 @@ json.dump(state, open("pwlctl-sim.json", "w"))
 PY
 mark
 xdotool key alt+r
-hear_focus 'focus push button "Restart: running" unavailable in "Arvelo, model PL500, address 02:1A:7E:00:00:01"'
+hear_focus 'focus push button "Restart: running" unavailable in "Living room, model PL500, address 02:1A:7E:00:00:01"'
 hear 'unavailable push button "Factory Default"'
 hear 'unavailable push button "Back"'
 heard_time() {
@@ -141,19 +142,19 @@ hear_focus 'focus push button "OK" in ""'
 never_focused "Factory Default" "Firmware Upgrade" "Simple Connect" "Change Key" "Back"
 mark
 xdotool key Return
-hear_focus 'focus push button "Restart" in "Arvelo, model PL500, address 02:1A:7E:00:00:01"'
+hear_focus 'focus push button "Restart" in "Living room, model PL500, address 02:1A:7E:00:00:01"'
 hear 'available push button "Factory Default"'
 
 # Back: on the selected adapter's row.
 mark
 xdotool key alt+less
-hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500" selected in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02" selected in "Select Device"'
 
 # A scan: on the selected adapter's row, now not selected; Down chooses it again, not the next.
 mark
 xdotool key alt+s
 hear 'focus push button "Scan: running" unavailable in ""'
-hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500" in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02" in "Select Device"'
 chosen_by Down 02:1A:7E:00:00:01
 
 # A scan that no longer finds the selected adapter: on the first row.
@@ -165,7 +166,7 @@ json.dump(state, open("pwlctl-sim.json", "w"))
 PY
 mark
 xdotool key alt+s
-hear_focus 'focus list item "02:1A:7E:00:00:02 - PL1200E" in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:02 - PL1200E, Office, firmware 2.00" in "Select Device"'
 chosen_by Down 02:1A:7E:00:00:02
 
 "$x11close" "$title" || fail "no window to close"

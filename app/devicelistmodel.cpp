@@ -1,0 +1,43 @@
+#include "devicelistmodel.h"
+
+#include "rowdelegate.h"
+#include "tool/discovery.h"
+#include "tool/hfid.h"
+
+QString rowDetails(const QString &hfid)
+{
+    QStringList parts;
+    const QString name = extractHfidPrefix(hfid);
+    if (!name.isEmpty())
+        parts.append(shortenedText(name));
+    // Without its marker the version's cut gives a piece of the model name.
+    const QString version = firmwareVersion(hfid);
+    if (hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate"))).contains(QLatin1String("_FW")) &&
+        !version.isEmpty())
+        parts.append(QStringLiteral("firmware ") + shortenedText(version));
+    return parts.join(QStringLiteral(", "));
+}
+
+void DeviceListModel::setDevices(const DeviceList &devices)
+{
+    QStringList rows;
+    details.clear();
+    for (const DeviceRecord &device : devices) {
+        rows.append(deviceRow(device));
+        details.append(rowDetails(device.hfid));
+    }
+    setStringList(rows);
+}
+
+QVariant DeviceListModel::data(const QModelIndex &index, int role) const
+{
+    if (role == DetailsRole)
+        return details.value(index.row());
+    if (role == Qt::AccessibleTextRole) {
+        // A screen reader is given the beginning of a long row, as the screen is.
+        const QString row = shortenedText(QStringListModel::data(index, Qt::DisplayRole).toString());
+        const QString more = details.value(index.row());
+        return more.isEmpty() ? row : row + QStringLiteral(", ") + more;
+    }
+    return QStringListModel::data(index, role);
+}

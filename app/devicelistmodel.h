@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tool/devicerecord.h"
+
+#include <QStringList>
+#include <QStringListModel>
+
+// What the device list says of an adapter beside its row: its name and its firmware
+// version, each from a bounded part of the HFID; empty when it shows neither.
+QString rowDetails(const QString &hfid);
+
+// The rows of the device list. Each row's text is "address - model", the row's key; beside
+// it the row holds its adapter's details (DetailsRole), which the row delegate draws in a
+// quieter style, and a screen reader reads the two as one (Qt::AccessibleTextRole).
+class DeviceListModel : public QStringListModel
+{
+public:
+    enum Role { DetailsRole = Qt::UserRole + 1 };
+
+    using QStringListModel::QStringListModel;
+
+    // One row per adapter, in order.
+    void setDevices(const DeviceList &devices);
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    QStringList details;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// An adapter's name is the leading part of its HFID, in front of the model name
+// (extractHfidPrefix): "Office" in "Office_PL500_FW1.02b05_FWDate_Jan 15 2014". A rename
+// writes the name, "_" and the adapter's manufacturer HFID as its user HFID.
+
+// The HFID without its name and the "_" after it: what a rename keeps of it.
+QString hfidWithoutName(const QString &hfid);
+
+// How many characters a name may have in front of this manufacturer HFID, so that the
+// whole user HFID fits in an adapter; 0 when no name fits.
+int nameRoom(const QString &manufacturerHfid);
+
+// Why an adapter with this manufacturer HFID cannot take the name: a character other than
+// printable ASCII (the first one is named), or too many characters. Empty when it can; an
+// empty name removes the name and is always taken.
+QString nameRefusal(const QString &name, const QString &manufacturerHfid);
