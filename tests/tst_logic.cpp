@@ -6,6 +6,7 @@
 #include "app/screen.h"
 #include "operations/adapteractions.h"
 #include "operations/dialogdeviceinfo.h"
+#include "operations/networkkey.h"
 #include "tool/discovery.h"
 #include "tool/eventlog.h"
 #include "tool/selection.h"
@@ -44,6 +45,8 @@ private slots:
     void fittedHfid_data();
     void fittedHfid();
     void simpleConnect();
+    void networkPassword_data();
+    void networkPassword();
     void shownTexts_data();
     void shownTexts();
 };
@@ -444,6 +447,34 @@ void TestLogic::simpleConnect()
     QCOMPARE(simpleConnectText("R\n", "S\n", false), "==== ERROR ====\nR\nS\n");
     QCOMPARE(simpleConnectText("R", "S", false), "==== ERROR ====\nR\nS");
     QCOMPARE(simpleConnectText("", "", false), "==== ERROR ====\n");
+}
+
+// clang-format off
+void TestLogic::networkPassword_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("again");
+    QTest::addColumn<QString>("problem"); // its beginning; empty when the password is taken
+    QTest::newRow("8 characters") << "abcdefgh" << "abcdefgh" << "";
+    QTest::newRow("64 characters") << QString(64, 'x') << QString(64, 'x') << "";
+    QTest::newRow("7 characters") << "abcdefg" << "abcdefg" << "The password is too short: it takes at least 8 characters.";
+    QTest::newRow("65 characters") << QString(65, 'x') << QString(65, 'x')
+                                   << "The password is too long: it takes at most 64 characters, and this one has 65.";
+    const QString ascii = "The password takes printable ASCII characters only: letters without accents, digits, blanks "
+                          "and the signs of an English keyboard. ";
+    QTest::newRow("a u with umlaut") << "Gr\u00fc\u00dfe 1234" << "Gr\u00fc\u00dfe 1234" << ascii + "\"\u00fc\" is not one of them.";
+    QTest::newRow("a tab, named by its code") << "abc\tdefgh" << "abc\tdefgh" << ascii + "U+0009 is not";
+    QTest::newRow("entries that differ") << "my home network" << "my home netwrok" << "The two entries differ. Type the password twice again.";
+}
+// clang-format on
+
+void TestLogic::networkPassword()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, again);
+    QFETCH(QString, problem);
+    const QString told = networkPasswordProblem(password, again);
+    QVERIFY2(problem.isEmpty() ? told.isEmpty() : told.startsWith(problem), qPrintable(told));
 }
 
 // clang-format off
