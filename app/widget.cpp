@@ -3,7 +3,9 @@
 #include "banner.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
+#include "networkpasswordprompt.h"
 #include "operations/dialogdeviceinfo.h"
+#include "operations/networkkey.h"
 #include "rowdelegate.h"
 #include "screen.h"
 #include "tool/discovery.h"
@@ -14,7 +16,6 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -144,14 +145,19 @@ void Widget::scanDevices()
         const CurrentAction::Busy busy(action, ui->buttonScan);
         deviceSession.scanDevices();
         ui->listDevice->setEnabled(true);
-        QStringList rows;
-        for (const DeviceRecord &device : deviceSession.devices())
-            rows.append(deviceRow(device));
-        deviceModel.setStringList(rows);
+        showDevices();
         action.setFocusAfter(ui->listDevice);
         // On a row before Scan is given back its focus, which a screen reader would read out first.
         focusDeviceList();
     }
+}
+
+void Widget::showDevices()
+{
+    QStringList rows;
+    for (const DeviceRecord &device : deviceSession.devices())
+        rows.append(deviceRow(device));
+    deviceModel.setStringList(rows);
 }
 
 void Widget::on_listDevice_clicked(const QModelIndex &index)
@@ -256,20 +262,40 @@ void Widget::on_buttonSimpleConnect_clicked()
 
 void Widget::on_buttonChangeKey_clicked()
 {
-    const QString password = QInputDialog::getText(this, QString(), QStringLiteral("Enter Password"),
-                                                   QLineEdit::Normal, QString());
-    if (password.isEmpty())
+    // Every adapter is offered only where the order that keeps the network whole is known.
+    const bool orderKnown =
+        !networkInSafeOrder(deviceSession.devices(), deviceSession.interfaceAddress()).isEmpty();
+    NetworkPasswordPrompt prompt(this, orderKnown);
+    if (prompt.exec() != QDialog::Accepted)
         return;
-    perform(ui->buttonChangeKey, [this, password] { return actions.changeKey(password); });
+    const QString password = prompt.password();
+    if (!prompt.everyAdapter()) {
+        perform(ui->buttonChangeKey, [this, password] { return actions.changeKey(password); });
+        return;
+    }
+    perform(
+        ui->buttonChangeKey,
+        [this, password] {
+            return actions.changeKeyOnEveryAdapter(
+                password, [this](int step, int steps) { action.setProgress(step, steps); });
+        },
+        QStringLiteral("The network password is being changed on every adapter. Ending the session now can "
+                       "split the network."));
 }
 
-void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work)
+void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work,
+                     const QString &sessionEndReason)
 {
-    const CurrentAction::Scope scope(action);
+    const CurrentAction::Scope scope(action, sessionEndReason);
     ActionResult result;
     {
         const CurrentAction::Busy busy(action, button);
         result = work();
+    }
+    if (result.rescanned) {
+        // As after a scan: the rows anew, and the adapter chosen again before Configure.
+        ui->buttonConfigure->setEnabled(false);
+        showDevices();
     }
     showOutcome(result);
 }

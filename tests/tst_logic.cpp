@@ -264,14 +264,19 @@ void TestLogic::busyCaption_data()
 {
     QTest::addColumn<int>("elapsedMs");
     QTest::addColumn<bool>("closing");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("steps"); // 0: an action of one step
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("heard"); // what a screen reader says of Restart busy
-    QTest::newRow("the first two seconds") << 1999 << false << "Running..." << "Restart: running";
-    QTest::newRow("two seconds") << 2000 << false << "Running... 0:02" << "Restart: running, 0:02";
-    QTest::newRow("minutes") << 754999 << false << "Running... 12:34" << "Restart: running, 12:34";
-    QTest::newRow("hours") << 3723000 << false << "Running... 1:02:03" << "Restart: running, 1:02:03";
-    QTest::newRow("closing") << 42000 << true << "Running... 0:42, closing when done" << "Restart: running, 0:42, closing when done";
-    QTest::newRow("closing at once") << 300 << true << "Running..., closing when done" << "Restart: running, closing when done";
+    QTest::newRow("the first two seconds") << 1999 << false << 0 << 0 << "Running..." << "Restart: running";
+    QTest::newRow("two seconds") << 2000 << false << 0 << 0 << "Running... 0:02" << "Restart: running, 0:02";
+    QTest::newRow("minutes") << 754999 << false << 0 << 0 << "Running... 12:34" << "Restart: running, 12:34";
+    QTest::newRow("hours") << 3723000 << false << 0 << 0 << "Running... 1:02:03" << "Restart: running, 1:02:03";
+    QTest::newRow("closing") << 42000 << true << 0 << 0 << "Running... 0:42, closing when done" << "Restart: running, 0:42, closing when done";
+    QTest::newRow("closing at once") << 300 << true << 0 << 0 << "Running..., closing when done" << "Restart: running, closing when done";
+    QTest::newRow("a step at once") << 300 << false << 1 << 3 << "Running... 1 of 3" << "Restart: running, 1 of 3";
+    QTest::newRow("a step and the time") << 12000 << false << 2 << 3 << "Running... 2 of 3, 0:12" << "Restart: running, 2 of 3, 0:12";
+    QTest::newRow("a step, closing") << 12000 << true << 3 << 3 << "Running... 3 of 3, 0:12, closing when done" << "Restart: running, 3 of 3, 0:12, closing when done";
 }
 // clang-format on
 
@@ -279,12 +284,14 @@ void TestLogic::busyCaption()
 {
     QFETCH(int, elapsedMs);
     QFETCH(bool, closing);
+    QFETCH(int, step);
+    QFETCH(int, steps);
     QFETCH(QString, caption);
     QFETCH(QString, heard);
-    QCOMPARE(::busyCaption(elapsedMs, closing), caption);
-    QCOMPARE(busyName("&Restart", elapsedMs, closing), heard);
+    QCOMPARE(::busyCaption(elapsedMs, closing, step, steps), caption);
+    QCOMPARE(busyName("&Restart", elapsedMs, closing, step, steps), heard);
     // The mnemonic's mark is not said; a doubled one is the character itself.
-    QCOMPARE(busyName("Save && &Quit", elapsedMs, closing), "Save & Quit" + heard.mid(7));
+    QCOMPARE(busyName("Save && &Quit", elapsedMs, closing, step, steps), "Save & Quit" + heard.mid(7));
 }
 
 // clang-format off
