@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeySequence>
+#include <QStringList>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QWidget>
@@ -29,6 +30,18 @@ QString elapsedText(qint64 elapsedMs)
     if (elapsedMs >= 2000)
         return QStringLiteral("%1:%2").arg(seconds / 60).arg(twoDigits(seconds % 60));
     return QString();
+}
+
+// How far the action is, as a busy caption shows it: the step of several ("2 of 3") and the time.
+QString progressText(qint64 elapsedMs, int step, int steps)
+{
+    QStringList parts;
+    if (steps > 0)
+        parts.append(QStringLiteral("%1 of %2").arg(step).arg(steps));
+    const QString time = elapsedText(elapsedMs);
+    if (!time.isEmpty())
+        parts.append(time);
+    return parts.join(QStringLiteral(", "));
 }
 
 // A caption as it is heard: "&Restart" is "Restart", "A && B" is "A & B".
@@ -161,23 +174,23 @@ QStringList ActionAccessible::keyBindingsForAction(const QString &name) const
     return QAccessibleWidget::keyBindingsForAction(name);
 }
 
-QString busyCaption(qint64 elapsedMs, bool closing)
+QString busyCaption(qint64 elapsedMs, bool closing, int step, int steps)
 {
     QString caption = QStringLiteral("Running...");
-    const QString time = elapsedText(elapsedMs);
-    if (!time.isEmpty())
-        caption += QLatin1Char(' ') + time;
+    const QString progress = progressText(elapsedMs, step, steps);
+    if (!progress.isEmpty())
+        caption += QLatin1Char(' ') + progress;
     if (closing)
         caption += QStringLiteral(", closing when done");
     return caption;
 }
 
-QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing)
+QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step, int steps)
 {
     QString name = withoutMnemonic(buttonText) + QStringLiteral(": running");
-    const QString time = elapsedText(elapsedMs);
-    if (!time.isEmpty())
-        name += QStringLiteral(", ") + time;
+    const QString progress = progressText(elapsedMs, step, steps);
+    if (!progress.isEmpty())
+        name += QStringLiteral(", ") + progress;
     if (closing)
         name += QStringLiteral(", closing when done");
     return name;
@@ -218,7 +231,7 @@ bool CurrentAction::inProgressIn(const QWidget *window)
 
 QString CurrentAction::busyNameNow(const QString &buttonText) const
 {
-    return busyName(buttonText, elapsed.elapsed(), closing);
+    return busyName(buttonText, elapsed.elapsed(), closing, step, steps);
 }
 
 CurrentAction::Scope::Scope(CurrentAction &action, const QString &sessionEndReason)
@@ -249,6 +262,7 @@ void CurrentAction::begin(const QString &reason)
     if (depth++ > 0)
         return;
     elapsed.start();
+    step = steps = 0;
     focusBefore = window.focusWidget();
     focusAfter = nullptr;
     holdSessionEnd(window,
@@ -257,6 +271,7 @@ void CurrentAction::begin(const QString &reason)
                        : reason);
     toldTens = 0;
     toldClosing = false;
+    toldStep = 0;
     showCaptions();
     tellAvailability();
     // Close requests reach the window through the application, and so does the input that
@@ -298,7 +313,7 @@ void CurrentAction::enterBusy(QPushButton *button)
     // screen reader would read that one out while the adapter is busy.
     placeBusyFocus();
     button->setEnabled(false);
-    button->setText(busyCaption(elapsed.elapsed(), closing));
+    button->setText(busyCaption(elapsed.elapsed(), closing, step, steps));
     // Drawn at once: the caption says that the click was taken.
     window.repaint();
 }
@@ -363,20 +378,29 @@ void CurrentAction::tellAvailability()
 void CurrentAction::showCaptions()
 {
     const qint64 ms = elapsed.elapsed();
-    const QString caption = busyCaption(ms, closing);
+    const QString caption = busyCaption(ms, closing, step, steps);
     for (const auto &busy : qAsConst(busyButtons))
         busy.first->setText(caption);
     // The stand-in's name is the time of the moment whenever it is read; a screen reader hears of
-    // it every ten seconds and when the window is to close, not every second, which would drown
-    // everything else it says.
-    if (busyFocus && busyFocus->isVisible() && (ms / 10000 != toldTens || closing != toldClosing)) {
+    // it every ten seconds, at each new step and when the window is to close, not every second,
+    // which would drown everything else it says.
+    if (busyFocus && busyFocus->isVisible() &&
+        (ms / 10000 != toldTens || closing != toldClosing || step != toldStep)) {
         toldTens = ms / 10000;
         toldClosing = closing;
+        toldStep = step;
         QAccessibleEvent event(busyFocus.data(), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
     // The next update comes just after the next whole second.
     clock.start(int(1000 - ms % 1000 + 5));
+}
+
+void CurrentAction::setProgress(int reached, int count)
+{
+    step = reached;
+    steps = count;
+    showCaptions();
 }
 
 void CurrentAction::wait(ToolProcess *process, const QDeadlineTimer &deadline)

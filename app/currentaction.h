@@ -17,12 +17,13 @@ class QPushButton;
 class ToolProcess;
 class QWidget;
 
-// The caption of a busy button: "Running...", the time the action has run once that is two
-// seconds or more ("Running... 0:42"), and that the window closes when the action is done.
-QString busyCaption(qint64 elapsedMs, bool closing);
+// The caption of a busy button: "Running...", the step of an action of several ("2 of 3"), the
+// time the action has run once that is two seconds or more ("Running... 2 of 3, 0:42"), and
+// that the window closes when the action is done.
+QString busyCaption(qint64 elapsedMs, bool closing, int step = 0, int steps = 0);
 // What a screen reader says of the action in progress: the action, named by its button's own
-// caption, and the time as the caption shows it ("Restart: running, 0:42").
-QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing);
+// caption, and the step and time as the caption shows them ("Restart: running, 0:42").
+QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step = 0, int steps = 0);
 
 // A button of the window that starts an action. While an action is in progress in its window,
 // assistive technology hears it as unavailable: its clicks and keys are dropped then, although
@@ -95,6 +96,9 @@ public:
     // What a screen reader says now of the action of the button with this caption.
     QString busyNameNow(const QString &buttonText) const;
 
+    // The step of how many the action has reached; its busy buttons say so from now on.
+    void setProgress(int reached, int count);
+
     // Waits for a tool run until it ends or the deadline passes; without a process, until the
     // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
     void wait(ToolProcess *process, const QDeadlineTimer &deadline);
@@ -120,11 +124,14 @@ private:
     bool closing = false;
     bool dropping = false;
     QElapsedTimer elapsed;
+    int step = 0;
+    int steps = 0; // none: the action is one step
     QTimer clock;
     QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
     QPointer<BusyFocus> busyFocus;
     qint64 toldTens = 0; // the tens of seconds of the last name that a screen reader was told of
     bool toldClosing = false;
+    int toldStep = 0;
     QPointer<QWidget> focusBefore;
     QPointer<QWidget> focusAfter;
     std::function<void()> whenDone;

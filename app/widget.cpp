@@ -4,7 +4,9 @@
 #include "devicelistview.h"
 #include "mnemonicclick.h"
 #include "nameprompt.h"
+#include "networkpasswordprompt.h"
 #include "operations/dialogdeviceinfo.h"
+#include "operations/networkkey.h"
 #include "rowdelegate.h"
 #include "screen.h"
 #include "tool/adaptername.h"
@@ -15,7 +17,6 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -276,14 +277,7 @@ void Widget::on_buttonRename_clicked()
         // Asked again, with what was typed.
         QMessageBox::warning(this, windowTitle(), refusal, QMessageBox::Ok, QMessageBox::NoButton);
     }
-    perform(ui->buttonRename, [this, name] {
-        const ActionResult result = actions.rename(name);
-        if (result.rescanned) {
-            showDevices();
-            showBanner();
-        }
-        return result;
-    });
+    perform(ui->buttonRename, [this, name] { return actions.rename(name); });
 }
 
 void Widget::on_buttonSimpleConnect_clicked()
@@ -293,20 +287,41 @@ void Widget::on_buttonSimpleConnect_clicked()
 
 void Widget::on_buttonChangeKey_clicked()
 {
-    const QString password = QInputDialog::getText(this, QString(), QStringLiteral("Enter Password"),
-                                                   QLineEdit::Normal, QString());
-    if (password.isEmpty())
+    // Every adapter is offered only where the order that keeps the network whole is known.
+    const bool orderKnown =
+        !networkInSafeOrder(deviceSession.devices(), deviceSession.interfaceAddress()).isEmpty();
+    NetworkPasswordPrompt prompt(this, orderKnown);
+    if (prompt.exec() != QDialog::Accepted)
         return;
-    perform(ui->buttonChangeKey, [this, password] { return actions.changeKey(password); });
+    const QString password = prompt.password();
+    if (!prompt.everyAdapter()) {
+        perform(ui->buttonChangeKey, [this, password] { return actions.changeKey(password); });
+        return;
+    }
+    perform(
+        ui->buttonChangeKey,
+        [this, password] {
+            return actions.changeKeyOnEveryAdapter(
+                password, [this](int step, int steps) { action.setProgress(step, steps); });
+        },
+        QStringLiteral("The network password is being changed on every adapter. Ending the session now can "
+                       "split the network."));
 }
 
-void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work)
+void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work,
+                     const QString &sessionEndReason)
 {
-    const CurrentAction::Scope scope(action);
+    const CurrentAction::Scope scope(action, sessionEndReason);
     ActionResult result;
     {
         const CurrentAction::Busy busy(action, button);
         result = work();
+    }
+    if (result.rescanned) {
+        // As after a scan: the rows anew, and the adapter chosen again before Configure; the
+        // selected adapter's page as it reports itself now.
+        showDevices();
+        showBanner();
     }
     showOutcome(result);
 }

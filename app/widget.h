@@ -78,8 +78,10 @@ private:
     void runFactoryDefault();
     void restoreConfiguration(const QString &hfidPrefix);
     // One action of the configuration page: its button busy while the tool runs, then what
-    // it came to, shown. The action lasts until its box or result window is shown.
-    void perform(QPushButton *button, const std::function<ActionResult()> &work);
+    // it came to, shown. The action lasts until its box or result window is shown; the reason
+    // is what Windows shows for why the session cannot end meanwhile, when it has a better one.
+    void perform(QPushButton *button, const std::function<ActionResult()> &work,
+                 const QString &sessionEndReason = QString());
     // What an action came to: its box, or a result window with its text (or the text's
     // beginning when it is long).
     void showOutcome(const ActionResult &result);

@@ -185,17 +185,6 @@ ActionResult AdapterActions::simpleConnect()
     return resultWindow(simpleConnectText(randomizeOutput, startOutput, started), started);
 }
 
-ActionResult AdapterActions::changeKey(const QString &password)
-{
-    ToolRun run = session.deviceRun(
-        {QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
-        session.limits().longMs);
-    // The log and the window are what users send to whoever helps them: the password stays
-    // out of both, also where the tool repeats it.
-    run.secret = password;
-    return resultWindow(maskSecret(session.runTool(run), password));
-}
-
 ActionResult AdapterActions::rename(const QString &name)
 {
     const DeviceRecord adapter = session.selectedDevice();

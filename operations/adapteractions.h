@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class DeviceSession;
 
 // What the window shows when an action is done.
@@ -20,7 +22,7 @@ struct ActionResult
     QString text;
     bool fitToText = false; // the result window takes the size of its text
     bool succeeded = false;
-    bool rescanned = false; // the session's list of adapters is new: the window shows it
+    bool rescanned = false; // the session scanned again: the window shows its adapters anew
 };
 
 // The actions of the configuration page, each on the selected adapter: the tool's runs in
@@ -41,7 +43,17 @@ public:
     // A restart, then the adapter asked for its HFID until it answers.
     ActionResult restart();
     ActionResult simpleConnect();
+
+    // Which step of how many an action has reached, for whoever shows it.
+    using Progress = std::function<void(int step, int steps)>;
+    // Change Key, in networkkey.cpp beside its rules. The network password on the selected
+    // adapter alone: the tool's own words, and what that does to the other adapters found.
     ActionResult changeKey(const QString &password);
+    // The network password on every adapter that the interface reaches, the one this computer
+    // is connected through last (networkInSafeOrder), one run each; a failure stops before
+    // that adapter. Then a scan: every adapter found again is a success. Each adapter, with
+    // what became of it, is listed.
+    ActionResult changeKeyOnEveryAdapter(const QString &password, const Progress &progress = {});
     // A new name (empty: no name), refused before anything runs when the adapter would not
     // take it: the adapter's manufacturer HFID read, the name written in front of it, a
     // restart and the adapter asked until it answers, then a rescan that must list it under

@@ -233,7 +233,7 @@ public:
         if (!isKnown(command))
             return usage();
         Output out;
-        if (index < 0) {
+        if (index < 0 || !inNetwork(adapterAt(index))) {
             out.fail(QStringLiteral("%1 Error: no device %2 answers on interface %3").arg(tag, device, args.at(0)));
             return out;
         }
@@ -290,6 +290,28 @@ private:
         return -1;
     }
 
+    // An adapter reached through another one (its "at") shares that one's network only while
+    // their network keys are equal: otherwise it answers nothing there and no discovery lists
+    // it. One that names itself, or an adapter that is not simulated, is this computer's own.
+    bool inNetwork(const QJsonObject &adapter) const
+    {
+        const QString through = adapter.value(QStringLiteral("at")).toString();
+        const QString interfaceAddress = adapter.value(QStringLiteral("interface")).toString();
+        if (through.compare(adapter.value(QStringLiteral("address")).toString(), Qt::CaseInsensitive) == 0)
+            return true;
+        const QJsonArray adapters = state.value(QStringLiteral("adapters")).toArray();
+        for (const QJsonValue &value : adapters) {
+            const QJsonObject other = value.toObject();
+            if (other.value(QStringLiteral("address")).toString().compare(through, Qt::CaseInsensitive) == 0
+                && other.value(QStringLiteral("interface")).toString().compare(interfaceAddress, Qt::CaseInsensitive)
+                       == 0)
+                return other.value(QStringLiteral("nmk")).toString().compare(
+                           adapter.value(QStringLiteral("nmk")).toString(), Qt::CaseInsensitive)
+                       == 0;
+        }
+        return true;
+    }
+
     Output discover() const
     {
         Output out;
@@ -300,7 +322,8 @@ private:
         const QJsonArray adapters = state.value(QStringLiteral("adapters")).toArray();
         for (const QJsonValue &value : adapters) {
             const QJsonObject adapter = value.toObject();
-            if (adapter.value(QStringLiteral("interface")).toString().compare(args.at(0), Qt::CaseInsensitive) != 0)
+            if (adapter.value(QStringLiteral("interface")).toString().compare(args.at(0), Qt::CaseInsensitive) != 0
+                || !inNetwork(adapter))
                 continue;
             out.line(QStringLiteral("[discover_list] device %1 at %2 interface %3 hfid: %4")
                          .arg(adapter.value(QStringLiteral("address")).toString(),

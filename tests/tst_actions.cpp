@@ -35,6 +35,8 @@ private slots:
     void changeKey();
     void rename_data();
     void rename();
+    void networkPassword_data();
+    void networkPassword();
     void hangingToolsAreEnded();
 
 private:
@@ -432,6 +434,92 @@ void TestActions::rename()
     const QString selected = result.rescanned ? session->devices().last().hfid : userHfid;
     QCOMPARE(session->selectedDevice().hfid, selected);
     QCOMPARE(extractHfidPrefix(selected) == name, box);
+}
+
+// clang-format off
+void TestActions::networkPassword_data()
+{
+    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`); 1>1 names itself.
+    QTest::addColumn<QStringList>("adapters");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<bool>("everyAdapter");
+    QTest::addColumn<QString>("away");      // the adapter that answers no command, once
+    QTest::addColumn<QStringList>("runs");  // subcommand and adapter
+    QTest::addColumn<QStringList>("told");  // lines of the result, in order
+    QTest::addColumn<QStringList>("foundAfter");
+    const QStringList network{"2>1", "1>1", "3>1"};
+    const QString office = "- Office (02:1A:7E:00:00:02): ", den = "- Den (02:1A:7E:00:00:03): ";
+    const QString livingRoom = "- Living room (02:1A:7E:00:00:01), the adapter this computer is connected through: ";
+    const QString again = "found again with the new password";
+    const QString unknown = "Tandrel cannot tell which adapter this computer is connected through, so only the selected adapter can be changed.";
+    QTest::newRow("every adapter: the others first, the computer's last, then a scan")
+        << network << "2" << true << "" << QStringList{"set_npw 2", "set_npw 3", "set_npw 1", "discover_list"}
+        << QStringList{"==== SUCCESS ====", office + again, den + again, livingRoom + again} << QStringList{"2", "1", "3"};
+    // The first one has the new password and has left; the one by the computer keeps the network.
+    QTest::newRow("a failure on the second adapter: nothing more runs")
+        << network << "2" << true << "3" << QStringList{"set_npw 2", "set_npw 3"}
+        << QStringList{"==== ERROR ====", "Tandrel stopped before the adapter this computer is connected through", office + "new password",
+                       den + "failed: [set_npw] Error: no device 02:1A:7E:00:00:03 answers on interface " + interfaceA(),
+                       livingRoom + "not tried", "What to do: "}
+        << QStringList{"1", "3"};
+    QTest::newRow("no adapter names itself: nothing runs") << QStringList{"2>1", "1>2"} << "2" << true << ""
+        << QStringList() << QStringList{"==== ERROR ====", unknown} << QStringList{"2", "1"};
+    QTest::newRow("two adapters name themselves: nothing runs") << QStringList{"2>2", "1>1"} << "2" << true << ""
+        << QStringList() << QStringList{"==== ERROR ====", unknown} << QStringList{"2", "1"};
+    QTest::newRow("this adapter only, the computer's: the others gone from the next scan")
+        << network << "1" << false << "" << QStringList{"set_npw 1"}
+        << QStringList{"[set_npw] Done.", "This adapter now leaves the network of Office (02:1A:7E:00:00:02) and Den "
+                                          "(02:1A:7E:00:00:03) unless they get the same password"}
+        << QStringList{"1"};
+}
+// clang-format on
+
+void TestActions::networkPassword()
+{
+    QFETCH(QStringList, adapters);
+    QFETCH(QString, selected);
+    QFETCH(bool, everyAdapter);
+    QFETCH(QString, away);
+    QFETCH(QStringList, runs);
+    QFETCH(QStringList, told);
+    QFETCH(QStringList, foundAfter);
+    const auto address = [](const QString &n) { return "02:1A:7E:00:00:0" + n; };
+    const QMap<QString, QString> names{{"1", "Living room"}, {"2", "Office"}, {"3", "Den"}};
+    QJsonArray state;
+    for (const QString &adapter : adapters) {
+        const QString n = adapter.section('>', 0, 0);
+        QJsonObject record = simAdapter(address(n), interfaceA(), names[n] + "_" + factoryHfid);
+        record["at"] = address(adapter.section('>', 1));
+        if (n == away)
+            record["awayCalls"] = 1;
+        state.append(record);
+    }
+    dir->writeState(state);
+    session->scanDevices();
+    session->selectRow(address(selected));
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+
+    const QString password = "new network 42";
+    const ActionResult result =
+        everyAdapter ? actions->changeKeyOnEveryAdapter(password) : actions->changeKey(password);
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    QCOMPARE(made, runs);
+    QVERIFY(!dir->logBytes().contains(password.toUtf8()));
+    QVERIFY(!result.text.contains(password));
+    int from = 0;
+    for (const QString &line : told) {
+        from = result.text.indexOf(line, from);
+        QVERIFY2(from >= 0, qPrintable(line + "\n--- not in ---\n" + result.text));
+    }
+
+    // What the network is now, as the next scan finds it.
+    session->scanDevices();
+    QStringList found;
+    for (const DeviceRecord &device : session->devices())
+        found << device.address.right(1);
+    QCOMPARE(found, foundAfter);
 }
 
 void TestActions::hangingToolsAreEnded()

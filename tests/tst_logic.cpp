@@ -9,6 +9,7 @@
 #include "operations/adapteractions.h"
 #include "operations/dialogdeviceinfo.h"
 #include "tool/adaptername.h"
+#include "operations/networkkey.h"
 #include "tool/discovery.h"
 #include "tool/eventlog.h"
 #include "tool/selection.h"
@@ -49,6 +50,8 @@ private slots:
     void fittedHfid_data();
     void fittedHfid();
     void simpleConnect();
+    void networkPassword_data();
+    void networkPassword();
     void shownTexts_data();
     void shownTexts();
 };
@@ -266,14 +269,19 @@ void TestLogic::busyCaption_data()
 {
     QTest::addColumn<int>("elapsedMs");
     QTest::addColumn<bool>("closing");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("steps"); // 0: an action of one step
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("heard"); // what a screen reader says of Restart busy
-    QTest::newRow("the first two seconds") << 1999 << false << "Running..." << "Restart: running";
-    QTest::newRow("two seconds") << 2000 << false << "Running... 0:02" << "Restart: running, 0:02";
-    QTest::newRow("minutes") << 754999 << false << "Running... 12:34" << "Restart: running, 12:34";
-    QTest::newRow("hours") << 3723000 << false << "Running... 1:02:03" << "Restart: running, 1:02:03";
-    QTest::newRow("closing") << 42000 << true << "Running... 0:42, closing when done" << "Restart: running, 0:42, closing when done";
-    QTest::newRow("closing at once") << 300 << true << "Running..., closing when done" << "Restart: running, closing when done";
+    QTest::newRow("the first two seconds") << 1999 << false << 0 << 0 << "Running..." << "Restart: running";
+    QTest::newRow("two seconds") << 2000 << false << 0 << 0 << "Running... 0:02" << "Restart: running, 0:02";
+    QTest::newRow("minutes") << 754999 << false << 0 << 0 << "Running... 12:34" << "Restart: running, 12:34";
+    QTest::newRow("hours") << 3723000 << false << 0 << 0 << "Running... 1:02:03" << "Restart: running, 1:02:03";
+    QTest::newRow("closing") << 42000 << true << 0 << 0 << "Running... 0:42, closing when done" << "Restart: running, 0:42, closing when done";
+    QTest::newRow("closing at once") << 300 << true << 0 << 0 << "Running..., closing when done" << "Restart: running, closing when done";
+    QTest::newRow("a step at once") << 300 << false << 1 << 3 << "Running... 1 of 3" << "Restart: running, 1 of 3";
+    QTest::newRow("a step and the time") << 12000 << false << 2 << 3 << "Running... 2 of 3, 0:12" << "Restart: running, 2 of 3, 0:12";
+    QTest::newRow("a step, closing") << 12000 << true << 3 << 3 << "Running... 3 of 3, 0:12, closing when done" << "Restart: running, 3 of 3, 0:12, closing when done";
 }
 // clang-format on
 
@@ -281,12 +289,14 @@ void TestLogic::busyCaption()
 {
     QFETCH(int, elapsedMs);
     QFETCH(bool, closing);
+    QFETCH(int, step);
+    QFETCH(int, steps);
     QFETCH(QString, caption);
     QFETCH(QString, heard);
-    QCOMPARE(::busyCaption(elapsedMs, closing), caption);
-    QCOMPARE(busyName("&Restart", elapsedMs, closing), heard);
+    QCOMPARE(::busyCaption(elapsedMs, closing, step, steps), caption);
+    QCOMPARE(busyName("&Restart", elapsedMs, closing, step, steps), heard);
     // The mnemonic's mark is not said; a doubled one is the character itself.
-    QCOMPARE(busyName("Save && &Quit", elapsedMs, closing), "Save & Quit" + heard.mid(7));
+    QCOMPARE(busyName("Save && &Quit", elapsedMs, closing, step, steps), "Save & Quit" + heard.mid(7));
 }
 
 // clang-format off
@@ -500,6 +510,34 @@ void TestLogic::simpleConnect()
     QCOMPARE(simpleConnectText("R\n", "S\n", false), "==== ERROR ====\nR\nS\n");
     QCOMPARE(simpleConnectText("R", "S", false), "==== ERROR ====\nR\nS");
     QCOMPARE(simpleConnectText("", "", false), "==== ERROR ====\n");
+}
+
+// clang-format off
+void TestLogic::networkPassword_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("again");
+    QTest::addColumn<QString>("problem"); // its beginning; empty when the password is taken
+    QTest::newRow("8 characters") << "abcdefgh" << "abcdefgh" << "";
+    QTest::newRow("64 characters") << QString(64, 'x') << QString(64, 'x') << "";
+    QTest::newRow("7 characters") << "abcdefg" << "abcdefg" << "The password is too short: it takes at least 8 characters.";
+    QTest::newRow("65 characters") << QString(65, 'x') << QString(65, 'x')
+                                   << "The password is too long: it takes at most 64 characters, and this one has 65.";
+    const QString ascii = "The password takes printable ASCII characters only: letters without accents, digits, blanks "
+                          "and the signs of an English keyboard. ";
+    QTest::newRow("a u with umlaut") << "Gr\u00fc\u00dfe 1234" << "Gr\u00fc\u00dfe 1234" << ascii + "\"\u00fc\" is not one of them.";
+    QTest::newRow("a tab, named by its code") << "abc\tdefgh" << "abc\tdefgh" << ascii + "U+0009 is not";
+    QTest::newRow("entries that differ") << "my home network" << "my home netwrok" << "The two entries differ. Type the password twice again.";
+}
+// clang-format on
+
+void TestLogic::networkPassword()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, again);
+    QFETCH(QString, problem);
+    const QString told = networkPasswordProblem(password, again);
+    QVERIFY2(problem.isEmpty() ? told.isEmpty() : told.startsWith(problem), qPrintable(told));
 }
 
 // clang-format off

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -294,38 +295,102 @@ void TestOperations::simpleConnect()
     QVERIFY(probe->button("buttonSimpleConnect")->isEnabled());
 }
 
+// clang-format off
 void TestOperations::changeKey_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("cancel") << QString();
-    QTest::newRow("empty OK") << "";
-    QTest::newRow("blanks inside and at both ends") << "  my home network  ";
+    QTest::addColumn<QString>("typed"); // null: the prompt is cancelled
+    QTest::addColumn<QString>("again");
+    // The adapter this computer is connected through is listed, with another one behind it.
+    QTest::addColumn<bool>("network");
+    QTest::addColumn<QString>("problem"); // what the prompt says, staying open; its beginning
+    QTest::addColumn<QStringList>("runs"); // subcommand and adapter
+    QTest::addColumn<QStringList>("captions"); // the busy button's during the runs, the time left out
+    const QStringList none;
+    QTest::newRow("cancel") << QString() << "" << false << "" << none << none;
+    QTest::newRow("entries that differ") << "my home network" << "my home netwrok" << true
+                                         << "The two entries differ." << none << none;
+    // The selected adapter is reached through one that is not listed: only it can be changed.
+    QTest::newRow("this adapter only: blanks inside and at both ends")
+        << "  my home network  " << "  my home network  " << false << "" << QStringList{"set_npw 11"}
+        << QStringList{"Running..."};
+    QTest::newRow("every adapter: the other one first, then a scan")
+        << "my home network" << "my home network" << true << "" << QStringList{"set_npw 02", "set_npw 01", "discover_list"}
+        << QStringList{"Running... 1 of 2", "Running... 2 of 2"};
 }
+// clang-format on
 
 void TestOperations::changeKey()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, again);
+    QFETCH(bool, network);
+    QFETCH(QString, problem);
+    QFETCH(QStringList, runs);
+    QFETCH(QStringList, captions);
+    if (network) {
+        dir->writeState({simAdapter("02:1A:7E:00:00:02", interfaceA(), "Office_" + factoryHfid),
+                         simAdapter("02:1A:7E:00:00:01", interfaceA(), "Living room_" + factoryHfid)});
+        window->scanDevices();
+        probe->session().selectRow("02:1A:7E:00:00:01");
+        QFile::remove(dir->filePath("pwlctl-sim.calls"));
+    }
+    QPushButton *button = probe->button("buttonChangeKey");
+    button->setFocus();
+    // Each run lasts long enough for the loop to turn in its wait, where the caption is seen.
+    dir->setFault("set_npw", {{"delayMs", 100}});
+    QStringList seenCaptions;
+    QTimer look;
+    connect(&look, &QTimer::timeout, [&] {
+        const QString caption = button->text().remove(QRegularExpression(",? \\d+:\\d\\d"));
+        if (seenCaptions.value(seenCaptions.size() - 1) != caption)
+            seenCaptions << caption;
+    });
+    look.start(0);
+
     ModalAnswerer answerer;
-    if (typed.isNull())
-        answerer.cancel();
-    else
-        answerer.type(typed);
+    bool everyChosen = false; // offered, and the default
+    QString told;
+    answerer.queue([&](QDialog *prompt) {
+        everyChosen = prompt->findChild<QRadioButton *>("radioEveryAdapter")->isChecked();
+        if (typed.isNull()) {
+            prompt->reject();
+            return;
+        }
+        prompt->findChild<QLineEdit *>("linePassword")->setText(typed);
+        auto *second = prompt->findChild<QLineEdit *>("linePasswordAgain");
+        second->setText(again);
+        QTest::keyClick(second, Qt::Key_Return);
+        if (prompt->isVisible()) {
+            told = prompt->findChild<QLabel *>("labelProblem")->text();
+            prompt->reject();
+        }
+    });
     const QByteArray logBefore = dir->logBytes();
-    probe->button("buttonChangeKey")->click();
+    button->click();
+    look.stop();
+
     QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen.first().className, "QInputDialog");
-    QCOMPARE(answerer.seen.first().text, "Enter Password");
-    QCOMPARE(answerer.seen.first().title, "");
-    QCOMPARE(probe->button("buttonChangeKey")->text(), "Change &Key");
-    if (typed.isEmpty()) {
+    QCOMPARE(everyChosen, network);
+    QVERIFY2(problem.isEmpty() ? told.isEmpty() : told.startsWith(problem), qPrintable(told));
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(2));
+    QCOMPARE(made, runs);
+    QCOMPARE(seenCaptions.mid(1).join(" | "), captions.join(" | ")); // after the caption it had before
+    QCOMPARE(button->text(), "Change &Key");
+    if (runs.isEmpty()) {
         QCOMPARE(dir->logBytes(), logBefore);
-        QVERIFY(dir->calls().isEmpty());
         QVERIFY(results().isEmpty());
+        QCOMPARE(window->focusWidget(), button);
         return;
     }
-    QCOMPARE(dir->calls(),
-             (QList<QStringList>{{interfaceA(), "set_npw", typed, "secure", "set_key", "-m", dev1}}));
-    QVERIFY(lastResult().startsWith("[set_npw] Done.\n"));
+    QVERIFY2(lastResult().startsWith(network ? "==== SUCCESS ====" : "[set_npw] Done.\n"),
+             qPrintable(lastResult()));
+    // After the scan, the rows anew; the adapter is chosen again before Configure.
+    QCOMPARE(probe->rows().size(), network ? 2 : 1);
+    QCOMPARE(probe->button("buttonConfigure")->isEnabled(), !network);
+    results().last()->close();
+    QCOMPARE(window->focusWidget(), button);
 }
 
 // clang-format off

@@ -40,6 +40,7 @@ QByteArray fileBytes(const QString &path)
 
 const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
 const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");
+const QString dev3 = QStringLiteral("02:1A:7E:00:00:13");
 
 QStringList cmd(const QStringList &middle, const QString &device = dev1)
 {
@@ -72,9 +73,13 @@ void TestSim::init()
     dir.reset(); // the old directory gives back the working directory first
     dir = std::make_unique<ToolDir>();
     QVERIFY(dir->isValid());
+    // dev3 is reached through dev1, with another network key: outside dev1's network.
+    QJsonObject outsider = simAdapter(dev3, interfaceA(), "Attic_PL500_FW1.02b05_FWDate_Jan 15 2014");
+    outsider["at"] = dev1;
+    outsider["nmk"] = "00112233445566778899aabbccddeeff";
     dir->writeState({simAdapter(dev1, interfaceA(), "Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014",
                                 "PL500_FW1.02b05_FWDate_Jan 15 2014"),
-                     simAdapter(dev2, interfaceB(), "PL1200E_FW2.00b01_FWDate_Mar 03 2015")});
+                     simAdapter(dev2, interfaceB(), "PL1200E_FW2.00b01_FWDate_Mar 03 2015"), outsider});
     firmware = QStringLiteral(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw");
     QVERIFY(QFile::exists(firmware));
 }
@@ -133,7 +138,7 @@ void TestSim::simultaneousRuns()
         QVERIFY(process->readAllStandardOutput().contains("[discover_list] device 02:1A:7E:00:00:1"));
     }
     const QJsonObject state = dir->state();
-    QCOMPARE(state.value("adapters").toArray().size(), 2);
+    QCOMPARE(state.value("adapters").toArray().size(), 3);
     QCOMPARE(state.value("faults").toObject().value("discover_list").toObject().value("runs").toInt(), 12);
     QCOMPARE(dir->calls().size(), 8);
 }
@@ -171,6 +176,7 @@ void TestSim::badInputChangesNothing_data()
 
     QTest::newRow("unknown device") << cmd({"apfw_factory_reset"}, "02:1A:7E:00:00:99") << QByteArray();
     QTest::newRow("device on another interface") << cmd({"apfw_factory_reset"}, dev2) << QByteArray();
+    QTest::newRow("device in another network") << cmd({"apfw_factory_reset"}, dev3) << QByteArray();
     QTest::newRow("bad interface") << QStringList{"eth0", "apfw_factory_reset", "-m", dev1} << QByteArray();
     QTest::newRow("no -m") << QStringList{interfaceA(), "apfw_factory_reset", dev1} << QByteArray();
     QTest::newRow("unknown subcommand") << cmd({"format_flash"}) << QByteArray();

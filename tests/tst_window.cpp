@@ -3,6 +3,7 @@
 #include "tooldir.h"
 #include "windowprobe.h"
 
+#include "app/networkpasswordprompt.h"
 #include "app/splash.h"
 #include "operations/dialogdeviceinfo.h"
 
@@ -101,6 +102,15 @@ void TestWindow::form_data()
                                       << int(QAccessible::Client) << "Tandrel 1.01b01" << "Looking for adapters...";
     QTest::newRow("result text") << "plainTextEdit" << "QPlainTextEdit" << "" << "" << true
                                  << int(QAccessible::EditableText) << "What pwlctl.exe reported" << "";
+    // Change Key's prompt, with the adapter by the computer unknown.
+    QTest::newRow("password") << "linePassword" << "QLineEdit" << "" << "" << true
+                              << int(QAccessible::EditableText) << "Password" << "8 to 64 characters";
+    QTest::newRow("password again") << "linePasswordAgain" << "QLineEdit" << "" << "" << true
+                                    << int(QAccessible::EditableText) << "Password again" << "The same password";
+    QTest::newRow("every adapter") << "radioEveryAdapter" << "QRadioButton" << "" << "" << false
+                                   << int(QAccessible::RadioButton) << "Every adapter found" << "The other adapters first";
+    QTest::newRow("this adapter only") << "radioThisAdapter" << "QRadioButton" << "" << "" << true
+                                       << int(QAccessible::RadioButton) << "This adapter only" << "The selected adapter";
 }
 // clang-format on
 
@@ -120,9 +130,12 @@ void TestWindow::form()
     QSplashScreen picture;
     describeStartupPicture(picture);
     DialogDeviceInfo result(&window);
+    NetworkPasswordPrompt prompt(&window, false);
     QWidget *widget = name == "startup"         ? &picture
                       : name == "plainTextEdit" ? result.findChild<QPlainTextEdit *>()
                                                 : probe.child(qPrintable(name));
+    if (!widget)
+        widget = prompt.findChild<QWidget *>(name);
     QVERIFY(widget);
     QVERIFY(widget->inherits(qPrintable(className)));
     QVERIFY(page.isEmpty() || widget->parentWidget()->objectName() == page);

@@ -7,8 +7,10 @@
 struct DeviceRecord
 {
     QString address; // the key of its row and the value of the tool's -m option
-    QString at;      // kept as the tool prints it; nothing uses it
-    QString hfid;    // the adapter's HFID; model, version and date are cut from it
+    // The adapter through which the tool reached it; one that names itself is the adapter this
+    // computer is connected through.
+    QString at;
+    QString hfid; // the adapter's HFID; model, version and date are cut from it
     // The local interface whose discovery reported the adapter: commands for it go out there.
     QString interfaceAddress;
 

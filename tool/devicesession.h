@@ -57,7 +57,7 @@ public:
     // The adapters of the last scan, and the one selected (kept over scans).
     const DeviceList &devices() const { return deviceList; }
     DeviceRecord selectedDevice() const { return selected; }
-    // The interface that commands for the selected adapter go out through; for the tests.
+    // The interface that commands for the selected adapter go out through.
     QString interfaceAddress() const { return scanInterface; }
 
     // One run, with its records, under its time limit; its output, and its status when asked.

@@ -7,7 +7,7 @@
 # another window lay over it, and take a request to close it only once the reset and its
 # box are done; then read the event log and the tool's record of its command lines; last,
 # kill a Tandrel outright and start another over its stale lock, and use that one with the
-# keyboard alone, up to a rename by Alt+N.
+# keyboard alone, up to a rename by Alt+N and a new network password on every adapter.
 #   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE X11CHECK
 set -euo pipefail
 tandrel=$1 sim=$2 x11close=$3 x11check=$4
@@ -199,6 +199,29 @@ grep -qF '"userHfid": "Hall_PL1200E_FW2.00b01_FWDate_Mar 03 2015"' pwlctl-sim.js
 wait_for "the box after the rename" window_count 2
 xdotool key Return
 wait_for "the box to close" window_count 1
+# Change Key from the keyboard, on the page of the renamed adapter: Alt+K, the password,
+# Tab, the password again, Return. Every adapter found is the default: the other adapter first,
+# then the one this computer is connected through, then a scan that finds them both again.
+password="Our home 2024"
+calls_before=$(wc -l < pwlctl-sim.calls)
+xdotool windowfocus --sync "$main"
+xdotool key alt+k
+prompt_shown() { xdotool search --onlyvisible --name '^Network password$' 2>/dev/null | head -n 1 | grep -q .; }
+wait_for "the password prompt" prompt_shown
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Network password$' | head -n 1)"
+xdotool type --delay 20 "$password"
+xdotool key Tab
+xdotool type --delay 20 "$password"
+xdotool key Return
+wait_for "the result of Change Key" shown_windows_are 2
+runs=$(tail -n +$((calls_before + 1)) pwlctl-sim.calls | grep -o '"args":\[[^]]*\]' | sed 's/"args":\[//; s/\]//; s/"//g')
+expected_runs="$interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:02
+$interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:01"
+[[ "$(head -n 2 <<<"$runs")" == "$expected_runs" ]] || fail "Change Key ran, in order: $runs"
+[[ -z "$(tail -n +3 <<<"$runs" | grep -v ',discover_list,')" ]] || fail "Change Key ended with: $runs"
+grep -qF "$password" Tandrel.log && fail "the password reached the log"
+xdotool key Escape
+wait_for "the result window to close" shown_windows_are 1
 "$x11close" "$title"
 wait_for "Tandrel to end" closed
-echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename"
+echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename, a network password on every adapter"

@@ -1,0 +1,116 @@
+#include "networkpasswordprompt.h"
+
+#include "operations/networkkey.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *wrappedLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+NetworkPasswordPrompt::NetworkPasswordPrompt(QWidget *parent, bool everyAdapterOffered)
+    : QDialog(parent)
+    , entry(new QLineEdit(this))
+    , again(new QLineEdit(this))
+    , everyAdapterChoice(new QRadioButton(QStringLiteral("&Every adapter found"), this))
+    , thisAdapterChoice(new QRadioButton(QStringLiteral("&This adapter only"), this))
+    , problem(wrappedLabel(QString(), this))
+{
+    setWindowTitle(QStringLiteral("Network password"));
+    const QString rule =
+        QStringLiteral("%1 to %2 characters: letters without accents, digits, blanks and the "
+                       "signs of an English keyboard.")
+            .arg(minNetworkPasswordChars)
+            .arg(maxNetworkPasswordChars);
+    entry->setObjectName(QStringLiteral("linePassword"));
+    entry->setAccessibleName(QStringLiteral("Password"));
+    entry->setAccessibleDescription(rule);
+    again->setObjectName(QStringLiteral("linePasswordAgain"));
+    again->setAccessibleName(QStringLiteral("Password again"));
+    again->setAccessibleDescription(QStringLiteral("The same password once more, since it is not shown"));
+    for (QLineEdit *field : {entry, again})
+        field->setEchoMode(QLineEdit::Password);
+
+    auto *fields = new QFormLayout;
+    auto *entryLabel = new QLabel(QStringLiteral("&Password:"), this);
+    entryLabel->setBuddy(entry);
+    fields->addRow(entryLabel, entry);
+    auto *againLabel = new QLabel(QStringLiteral("Password &again:"), this);
+    againLabel->setBuddy(again);
+    fields->addRow(againLabel, again);
+    fields->addRow(QString(), wrappedLabel(rule, this));
+
+    auto *choices = new QGroupBox(QStringLiteral("Set the password on"), this);
+    auto *choiceLayout = new QVBoxLayout(choices);
+    everyAdapterChoice->setObjectName(QStringLiteral("radioEveryAdapter"));
+    everyAdapterChoice->setAccessibleDescription(
+        QStringLiteral("The other adapters first, then the one this computer is connected through"));
+    thisAdapterChoice->setObjectName(QStringLiteral("radioThisAdapter"));
+    thisAdapterChoice->setAccessibleDescription(QStringLiteral("The selected adapter alone"));
+    choiceLayout->addWidget(everyAdapterChoice);
+    choiceLayout->addWidget(thisAdapterChoice);
+    choiceLayout->addWidget(
+        wrappedLabel(QStringLiteral("Adapters with different passwords cannot reach each other."), choices));
+    if (everyAdapterOffered) {
+        everyAdapterChoice->setChecked(true);
+    } else {
+        everyAdapterChoice->setEnabled(false);
+        thisAdapterChoice->setChecked(true);
+        auto *unknown = wrappedLabel(computerAdapterUnknownText(), choices);
+        unknown->setObjectName(QStringLiteral("labelComputerAdapterUnknown"));
+        choiceLayout->addWidget(unknown);
+    }
+
+    problem->setObjectName(QStringLiteral("labelProblem"));
+    problem->hide();
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &NetworkPasswordPrompt::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &NetworkPasswordPrompt::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(choices);
+    layout->addWidget(problem);
+    layout->addWidget(buttons);
+    entry->setFocus(Qt::OtherFocusReason);
+}
+
+QString NetworkPasswordPrompt::password() const
+{
+    return entry->text();
+}
+
+bool NetworkPasswordPrompt::everyAdapter() const
+{
+    return everyAdapterChoice->isChecked();
+}
+
+void NetworkPasswordPrompt::accept()
+{
+    const QString text = networkPasswordProblem(entry->text(), again->text());
+    if (text.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    problem->setText(text);
+    problem->show();
+    // Nobody can see which of two masked entries is wrong: both are typed again. A screen
+    // reader says why with the field that has the focus.
+    entry->clear();
+    again->clear();
+    entry->setAccessibleDescription(text);
+    entry->setFocus(Qt::OtherFocusReason);
+}
