@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPair>
 #include <QPointer>
-#include <QPushButton>
 #include <QString>
 #include <QTimer>
 
@@ -24,17 +23,6 @@ QString busyCaption(qint64 elapsedMs, bool closing, int step = 0, int steps = 0)
 // What a screen reader says of the action in progress: the action, named by its button's own
 // caption, and the step and time as the caption shows them ("Restart: running, 0:42").
 QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step = 0, int steps = 0);
-
-// A button of the window that starts an action. While an action is in progress in its window,
-// assistive technology hears it as unavailable: its clicks and keys are dropped then, although
-// it is drawn as it always is.
-class ActionButton : public QPushButton
-{
-    Q_OBJECT
-
-public:
-    using QPushButton::QPushButton;
-};
 
 // The action in progress in a window: everything one user action does, from its first tool
 // run to its last box. While it lasts the window is drawn and answers the window system, but
