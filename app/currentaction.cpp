@@ -47,28 +47,28 @@ QList<const CurrentAction *> &allActions()
     return actions;
 }
 
+// The head, how far the action is after the separator, and that the window closes when done.
+QString busyText(QString head, const QString &separator, qint64 elapsedMs, bool closing, int step, int steps)
+{
+    const QString progress = progressText(elapsedMs, step, steps);
+    if (!progress.isEmpty())
+        head += separator + progress;
+    if (closing)
+        head += QStringLiteral(", closing when done");
+    return head;
+}
+
 } // namespace
 
 QString busyCaption(qint64 elapsedMs, bool closing, int step, int steps)
 {
-    QString caption = QStringLiteral("Running...");
-    const QString progress = progressText(elapsedMs, step, steps);
-    if (!progress.isEmpty())
-        caption += QLatin1Char(' ') + progress;
-    if (closing)
-        caption += QStringLiteral(", closing when done");
-    return caption;
+    return busyText(QStringLiteral("Running..."), QStringLiteral(" "), elapsedMs, closing, step, steps);
 }
 
 QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step, int steps)
 {
-    QString name = withoutMnemonic(buttonText) + QStringLiteral(": running");
-    const QString progress = progressText(elapsedMs, step, steps);
-    if (!progress.isEmpty())
-        name += QStringLiteral(", ") + progress;
-    if (closing)
-        name += QStringLiteral(", closing when done");
-    return name;
+    return busyText(withoutMnemonic(buttonText) + QStringLiteral(": running"), QStringLiteral(", "),
+                    elapsedMs, closing, step, steps);
 }
 
 CurrentAction::CurrentAction(QWidget &window)
@@ -277,10 +277,7 @@ void CurrentAction::setProgress(int reached, int count)
 void CurrentAction::wait(ToolProcess *process, const QDeadlineTimer &deadline)
 {
     dropping = true;
-    if (process)
-        process->waitForEnd(deadline);
-    else
-        waitUntil(deadline);
+    waitForRun(process, deadline);
     // Input still on its way from the window system was made during the wait as well.
     QCoreApplication::processEvents();
     dropping = false;

@@ -176,10 +176,9 @@ void Widget::showBanner()
 
 void Widget::on_buttonConfigure_clicked()
 {
-    const DeviceRecord selected = deviceSession.selectedDevice();
-    ui->page_5->setAccessibleName(adapterHeard(selected.hfid, selected.address));
-    // On the first action before the page shows: the toolkit would otherwise hand the focus to
-    // Back on the way, and a screen reader would begin with Back, not with the adapter.
+    // The page is named for its adapter since the selection (showBanner). On the first action before the page
+    // shows: the toolkit would otherwise hand the focus to Back on the way, and a screen reader would begin
+    // with Back, not with the adapter.
     ui->buttonRestart->setFocus(Qt::OtherFocusReason);
     pageHistory.push(ui->page_4_1);
     ui->stackedWidget->setCurrentWidget(ui->page_5);

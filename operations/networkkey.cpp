@@ -2,6 +2,7 @@
 #include "networkkey.h"
 
 #include "adapteractions.h"
+#include "tool/adaptername.h"
 #include "tool/devicesession.h"
 
 #include <QSet>
@@ -107,10 +108,8 @@ QString whatToDoAfterFailure(const QVector<Fate> &fates)
 
 QString networkPasswordProblem(const QString &password, const QString &again)
 {
-    const QVector<uint> characters = password.toUcs4();
-    for (const uint character : characters) {
-        if (character >= 0x20 && character <= 0x7e)
-            continue;
+    if (const std::optional<uint> untaken = firstOutsidePrintableAscii(password)) {
+        const uint character = *untaken;
         // A control character or a lone half of a pair is named by its code.
         const bool shown = character > 0x7e && QChar::isPrint(character) && !QChar::isSurrogate(character);
         const QString named = shown

@@ -1,18 +1,12 @@
 // The actions on an adapter, on a session without a window, through the stand-in tool in real
 // processes; the pace of repeated tries and the time limits on a clock the test drives.
 #include "drivenhost.h"
+#include "kitchenadapter.h"
 #include "tooldir.h"
 
 #include "operations/adapteractions.h"
 
 #include <QtTest>
-
-namespace {
-const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
-const QString userHfid = QStringLiteral("Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014");
-const QString factoryHfid = QStringLiteral("PL500_FW1.02b05_FWDate_Jan 15 2014");
-const QString firmware = QStringLiteral(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw");
-} // namespace
 
 class TestActions : public QObject
 {

@@ -1,6 +1,7 @@
 // The actions of the configuration page as the window runs them: their questions, boxes and
 // result windows, their busy buttons and the focus, through the stand-in tool. What each
 // action does to an adapter is tst_actions'.
+#include "kitchenadapter.h"
 #include "modalanswerer.h"
 #include "operations/dialogdeviceinfo.h"
 #include "tooldir.h"
@@ -13,13 +14,6 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
-
-namespace {
-const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
-const QString userHfid = QStringLiteral("Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014");
-const QString factoryHfid = QStringLiteral("PL500_FW1.02b05_FWDate_Jan 15 2014");
-const QString firmware = QStringLiteral(TANDREL_FIRMWARE_DIR "/firmware-2.01b03.pwfw");
-} // namespace
 
 class TestOperations : public QObject
 {

@@ -2,8 +2,6 @@
 
 #include "hfid.h"
 
-#include <optional>
-
 namespace {
 
 // A character as the user is told of it: itself in quotes where it can be seen, and its
@@ -17,21 +15,20 @@ QString describedCharacter(uint codePoint)
     return QStringLiteral("\"%1\" (%2)").arg(shown, code);
 }
 
-// The first character outside space to tilde, as a code point.
-std::optional<uint> firstUntakenCharacter(const QString &name)
+} // namespace
+
+std::optional<uint> firstOutsidePrintableAscii(const QString &text)
 {
-    for (int i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (c.unicode() >= 0x20 && c.unicode() <= 0x7e)
             continue;
-        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
-            return QChar::surrogateToUcs4(c, name.at(i + 1));
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            return QChar::surrogateToUcs4(c, text.at(i + 1));
         return c.unicode();
     }
     return std::nullopt;
 }
-
-} // namespace
 
 QString hfidWithoutName(const QString &hfid)
 {
@@ -49,7 +46,7 @@ QString nameRefusal(const QString &name, const QString &manufacturerHfid)
     if (name.isEmpty())
         return QString();
     // Other tools and the adapters' own pages show nothing else.
-    if (const std::optional<uint> untaken = firstUntakenCharacter(name)) {
+    if (const std::optional<uint> untaken = firstOutsidePrintableAscii(name)) {
         return QStringLiteral("The name cannot hold %1: an adapter's name takes only printable ASCII "
                               "characters (letters, digits, blanks and the signs from ! to ~).")
             .arg(describedCharacter(*untaken));

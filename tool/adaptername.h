@@ -2,9 +2,15 @@
 
 #include <QString>
 
+#include <optional>
+
 // An adapter's name is the leading part of its HFID, in front of the model name
 // (extractHfidPrefix): "Office" in "Office_PL500_FW1.02b05_FWDate_Jan 15 2014". A rename
 // writes the name, "_" and the adapter's manufacturer HFID as its user HFID.
+
+// The first character outside space to tilde, as a code point: an adapter's name and its
+// network password take printable ASCII only. None when there is none.
+std::optional<uint> firstOutsidePrintableAscii(const QString &text);
 
 // The HFID without its name and the "_" after it: what a rename keeps of it.
 QString hfidWithoutName(const QString &hfid);

@@ -30,11 +30,7 @@ qint64 DeviceSession::Host::now()
 
 void DeviceSession::Host::wait(ToolProcess *process, qint64 until)
 {
-    const QDeadlineTimer deadline(qMax<qint64>(0, until - now()));
-    if (process)
-        process->waitForEnd(deadline);
-    else
-        waitUntil(deadline);
+    waitForRun(process, QDeadlineTimer(qMax<qint64>(0, until - now())));
 }
 
 DeviceSession::DeviceSession(Host *host)

@@ -100,9 +100,12 @@ void waitWithEvents(QProcess *process, const QDeadlineTimer &deadline)
 
 } // namespace
 
-void waitUntil(const QDeadlineTimer &deadline)
+void waitForRun(ToolProcess *process, const QDeadlineTimer &deadline)
 {
-    waitWithEvents(nullptr, deadline);
+    if (process)
+        process->waitForEnd(deadline);
+    else
+        waitWithEvents(nullptr, deadline);
 }
 
 ToolProcess::ToolProcess(qint64 outputCapBytes)

@@ -70,8 +70,11 @@ QString finishedRecord(const RunStatus &status);
 // The record that says a run was ended because its output passed the cap.
 QString outputCutRecord(qint64 capBytes);
 
-// Lets the event loop run until the deadline, so that windows are drawn meanwhile.
-void waitUntil(const QDeadlineTimer &deadline);
+class ToolProcess;
+
+// Waits, with the event loop running so that windows are drawn meanwhile, until the tool has
+// ended or the deadline has passed; without a tool, until the deadline.
+void waitForRun(ToolProcess *process, const QDeadlineTimer &deadline);
 
 // One run of the tool at a time. Its standard error goes nowhere. Its standard output is
 // read as it arrives, also during waits, and kept up to a cap: a tool that prints more is
