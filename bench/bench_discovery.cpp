@@ -1,6 +1,6 @@
 // How long reading one discovery output takes, by its size.
 //   bench_discovery --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "tool/discovery.h"
+#include "device/discovery.h"
 #include "discoveryreference.h"
 
 #include <benchmark/benchmark.h>

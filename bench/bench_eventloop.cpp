@@ -2,7 +2,7 @@
 // timer that should fire every 5 ms: during a quiet run of 10 s, and during a run that prints
 // 16 MiB (the output cap) as fast as it can, the writing of its records included. Medians of
 // five runs each.
-#include "app/widget.h"
+#include "window/widget.h"
 #include "tooldir.h"
 
 #include <QApplication>

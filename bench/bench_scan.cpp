@@ -2,7 +2,7 @@
 // every discovery takes one second: the runs start together, so four should cost about
 // as much as one. Medians of five scans each, then their ratio.
 #include "tooldir.h"
-#include "app/widget.h"
+#include "window/widget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

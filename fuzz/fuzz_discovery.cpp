@@ -1,7 +1,7 @@
 // Arbitrary tool output into the discovery reader, checked against QRegExp's reading.
-#include "tool/discovery.h"
+#include "device/discovery.h"
 #include "discoveryreference.h"
-#include "tool/toolrun.h"
+#include "device/toolrun.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Arbitrary HFIDs through the cutting of model name, firmware version, date and prefix.
-#include "app/banner.h"
-#include "tool/adaptername.h"
-#include "tool/hfid.h"
+#include "window/banner.h"
+#include "device/adaptername.h"
+#include "device/hfid.h"
 
 #include <cstdlib>
 

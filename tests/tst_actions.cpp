@@ -4,7 +4,7 @@
 #include "kitchenadapter.h"
 #include "tooldir.h"
 
-#include "operations/adapteractions.h"
+#include "device/adapteractions.h"
 
 #include <QtTest>
 

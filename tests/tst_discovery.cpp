@@ -1,6 +1,6 @@
 // The fast reader of discovery output against QRegExp itself.
 #include "discoveryreference.h"
-#include "tool/discovery.h"
+#include "device/discovery.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -3,7 +3,7 @@
 // action does to an adapter is tst_actions'.
 #include "kitchenadapter.h"
 #include "modalanswerer.h"
-#include "operations/dialogdeviceinfo.h"
+#include "window/dialogdeviceinfo.h"
 #include "tooldir.h"
 #include "windowprobe.h"
 

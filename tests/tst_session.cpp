@@ -5,8 +5,8 @@
 #include "tooldir.h"
 #include "windowprobe.h"
 
-#include "app/rowdelegate.h"
-#include "tool/discovery.h"
+#include "window/rowdelegate.h"
+#include "device/discovery.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The process object of a tool run, on every platform: a run past its time limit is
 // ended, output past the cap ends the run, standard error is never kept.
-#include "tool/toolrun.h"
+#include "device/toolrun.h"
 #include "tooldir.h"
 
 #include <QtTest>

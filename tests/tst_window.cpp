@@ -3,9 +3,9 @@
 #include "tooldir.h"
 #include "windowprobe.h"
 
-#include "app/networkpasswordprompt.h"
-#include "app/splash.h"
-#include "operations/dialogdeviceinfo.h"
+#include "window/networkpasswordprompt.h"
+#include "window/splash.h"
+#include "window/dialogdeviceinfo.h"
 
 #include <QAccessible>
 #include <QLabel>

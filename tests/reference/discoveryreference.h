@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tool/discovery.h"
+#include "device/discovery.h"
 
 // The same reading of a discovery output as parseDiscoveryOutput, done the slow and
 // obvious way with QRegExp and its two patterns. The tests, the fuzzer and the benchmark

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tool/devicesession.h"
+#include "device/devicesession.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/widget.h"
+#include "window/widget.h"
 
 #include <QListView>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "actionbutton.h"
 #include "sessionend.h"
-#include "tool/toolrun.h"
+#include "device/toolrun.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "dialogdeviceinfo.h"
 
-#include "tool/hfid.h"
+#include "device/hfid.h"
 #include "ui_dialogdeviceinfo.h"
 
 QString resultWindowText(const QString &text, int maxChars)

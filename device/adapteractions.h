@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tool/devicerecord.h"
-#include "tool/hfid.h"
-#include "tool/toolrun.h"
+#include "device/devicerecord.h"
+#include "device/hfid.h"
+#include "device/toolrun.h"
 
 #include <QString>
 

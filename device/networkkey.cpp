@@ -2,8 +2,8 @@
 #include "networkkey.h"
 
 #include "adapteractions.h"
-#include "tool/adaptername.h"
-#include "tool/devicesession.h"
+#include "device/adaptername.h"
+#include "device/devicesession.h"
 
 #include <QSet>
 #include <QStringList>

@@ -5,12 +5,12 @@
 #include "mnemonicclick.h"
 #include "nameprompt.h"
 #include "networkpasswordprompt.h"
-#include "operations/dialogdeviceinfo.h"
-#include "operations/networkkey.h"
+#include "window/dialogdeviceinfo.h"
+#include "device/networkkey.h"
 #include "rowdelegate.h"
 #include "screen.h"
-#include "tool/adaptername.h"
-#include "tool/selection.h"
+#include "device/adaptername.h"
+#include "device/selection.h"
 #include "ui_widget.h"
 
 #include <QAccessibleWidget>

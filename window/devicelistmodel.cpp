@@ -1,8 +1,8 @@
 #include "devicelistmodel.h"
 
 #include "rowdelegate.h"
-#include "tool/discovery.h"
-#include "tool/hfid.h"
+#include "device/discovery.h"
+#include "device/hfid.h"
 
 QString rowDetails(const QString &hfid)
 {

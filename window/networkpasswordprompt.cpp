@@ -1,6 +1,6 @@
 #include "networkpasswordprompt.h"
 
-#include "operations/networkkey.h"
+#include "device/networkkey.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

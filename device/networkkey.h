@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tool/devicerecord.h"
+#include "device/devicerecord.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "nameprompt.h"
 
-#include "tool/adaptername.h"
+#include "device/adaptername.h"
 
 #include <QLabel>
 

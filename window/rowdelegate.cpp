@@ -1,7 +1,7 @@
 #include "rowdelegate.h"
 
 #include "devicelistmodel.h"
-#include "tool/hfid.h"
+#include "device/hfid.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "banner.h"
 
 #include "rowdelegate.h"
-#include "tool/hfid.h"
+#include "device/hfid.h"
 
 QString fillBanner(const QString &bannerTemplate, const QString &hfid)
 {

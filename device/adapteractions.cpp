@@ -1,7 +1,7 @@
 #include "adapteractions.h"
 
-#include "tool/adaptername.h"
-#include "tool/devicesession.h"
+#include "device/adaptername.h"
+#include "device/devicesession.h"
 
 #include <algorithm>
 

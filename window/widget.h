@@ -2,8 +2,8 @@
 
 #include "currentaction.h"
 #include "devicelistmodel.h"
-#include "operations/adapteractions.h"
-#include "tool/devicesession.h"
+#include "device/adapteractions.h"
+#include "device/devicesession.h"
 
 #include <QStack>
 #include <QWidget>
