@@ -83,31 +83,45 @@ ActionResult AdapterActions::deviceInformation()
     return result;
 }
 
-ActionResult AdapterActions::factoryDefault()
+ActionResult AdapterActions::factoryDefault(const DeviceRecord &adapter)
 {
     const QString output =
-        session.runTool(session.deviceRun({QStringLiteral("apfw_factory_reset")}, session.limits().quickMs));
+        session.runTool(deviceRun(adapter, {QStringLiteral("apfw_factory_reset")}, session.limits().quickMs));
     if (factoryDefaultSucceeded(output))
         return box(successHeading);
     return resultWindow(errorText(output, false));
 }
 
-ActionResult AdapterActions::upgradeFirmware(const QString &path)
+ActionResult AdapterActions::upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep)
 {
+    // Taken before the upgrade: the adapter reports another HFID with its new firmware.
+    const QString hfidPrefix = extractHfidPrefix(adapter.hfid);
     const QString output =
-        session.runTool(session.deviceRun({QStringLiteral("upgrade_ggl"), path}, session.limits().longMs));
+        session.runTool(deviceRun(adapter, {QStringLiteral("upgrade_ggl"), path}, session.limits().longMs));
     // The tool's "Error" beside its "Done." is not looked for: the firmware is in.
-    if (output.contains(QLatin1String("[upgrade_ggl] Done.")))
-        return {ActionResult::Shown::Nothing, QString(), false, true};
-    return resultWindow(errorText(output, true));
+    if (!output.contains(QLatin1String("[upgrade_ggl] Done.")))
+        return resultWindow(errorText(output, true));
+    return keep ? restoreConfiguration(adapter, hfidPrefix) : factoryDefault(adapter);
 }
 
-ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
+ActionResult AdapterActions::upgradeFirmware(const DeviceRecord &adapter, const QString &path, bool keep)
+{
+    ActionResult result = upgradeAdapter(adapter, path, keep);
+    // The list shows what the adapters report after every attempt; a window that closes when
+    // the action is done needs no fresh list.
+    if (!session.endsAfterAction()) {
+        session.scanDevices();
+        result.rescanned = true;
+    }
+    return result;
+}
+
+ActionResult AdapterActions::restoreConfiguration(const DeviceRecord &adapter, const QString &hfidPrefix)
 {
     const ToolLimits &limits = session.limits();
     // The adapter starts its new firmware now and answers again after a while: until it
     // reports its new HFID, it is asked again.
-    const QString output = session.askUntilBack(limits.adapterBackMs, false);
+    const QString output = session.askUntilBack(adapter, limits.adapterBackMs, false);
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
@@ -120,7 +134,7 @@ ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
 
     const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
     ToolRun write =
-        session.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, limits.longMs);
+        deviceRun(adapter, {QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, limits.longMs);
     write.record = RunRecord::StatusOnly;
     RunStatus written;
     const QString writeOutput = session.runTool(write, &written);
@@ -130,7 +144,7 @@ ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
             true));
     }
 
-    ToolRun restart = session.deviceRun({QStringLiteral("apcm_sta_restart")}, limits.longMs);
+    ToolRun restart = deviceRun(adapter, {QStringLiteral("apcm_sta_restart")}, limits.longMs);
     restart.record = RunRecord::EmittingOnly;
     session.runTool(restart);
 
@@ -144,23 +158,23 @@ ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
 
 ActionResult AdapterActions::restart()
 {
-    const QString failure = restartUntilBack();
+    const QString failure = restartUntilBack(session.selectedDevice());
     if (!failure.isEmpty())
         return resultWindow(errorText(failure, true));
     return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
 }
 
-QString AdapterActions::restartUntilBack()
+QString AdapterActions::restartUntilBack(const DeviceRecord &adapter)
 {
     const ToolLimits &limits = session.limits();
     RunStatus status;
     const QString output =
-        session.runTool(session.deviceRun({QStringLiteral("apcm_sta_restart")}, limits.longMs), &status);
+        session.runTool(deviceRun(adapter, {QStringLiteral("apcm_sta_restart")}, limits.longMs), &status);
     if (toolRunFailed(status, output))
         return QStringLiteral("The adapter could not be restarted.\n") + output;
 
     // The adapter's address does not change: it is not looked for again, only asked.
-    const QString answer = session.askUntilBack(limits.adapterBackMs, true);
+    const QString answer = session.askUntilBack(adapter, limits.adapterBackMs, true);
     if (reportedHfid(answer).isEmpty())
         return QStringLiteral("The adapter did not answer within %1 seconds of its restart.\n%2")
             .arg(limits.adapterBackMs / 1000)
@@ -220,7 +234,7 @@ ActionResult AdapterActions::rename(const QString &name)
 
     const QString done = name.isEmpty() ? QStringLiteral("The adapter's name was removed.\n")
                                         : QStringLiteral("The adapter's new name was written.\n");
-    const QString failure = restartUntilBack();
+    const QString failure = restartUntilBack(adapter);
     if (!failure.isEmpty())
         return resultWindow(errorText(done + failure, true));
 

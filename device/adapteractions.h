@@ -34,12 +34,14 @@ public:
     explicit AdapterActions(DeviceSession &session);
 
     ActionResult deviceInformation();
-    ActionResult factoryDefault();
-    // The firmware written: succeeded means the name is kept or the adapter reset next.
-    ActionResult upgradeFirmware(const QString &path);
-    // After new firmware: the adapter's new HFID, asked for until it answers, written back
-    // as the user HFID behind the leading part it had, then a restart.
-    ActionResult restoreConfiguration(const QString &hfidPrefix);
+    ActionResult factoryDefault(const DeviceRecord &adapter);
+    // New firmware for one adapter: the firmware file written, then, once it is in, the name
+    // that the adapter's HFID had kept (keep) or the adapter reset to its factory defaults.
+    // What the user is told is the last step's; a failed upgrade is the tool's error.
+    ActionResult upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep);
+    // The Firmware Upgrade button: the adapter upgraded, then a scan after every attempt,
+    // unless the session ends once the action is done.
+    ActionResult upgradeFirmware(const DeviceRecord &adapter, const QString &path, bool keep);
     // A restart, then the adapter asked for its HFID until it answers.
     ActionResult restart();
     ActionResult simpleConnect();
@@ -61,9 +63,12 @@ public:
     ActionResult rename(const QString &name);
 
 private:
+    // After new firmware: the adapter's new HFID, asked for until it answers, written back
+    // as the user HFID behind the leading part it had, then a restart.
+    ActionResult restoreConfiguration(const DeviceRecord &adapter, const QString &hfidPrefix);
     // A restart, then the adapter asked for its HFID until it answers: what went wrong, with
     // what the tool printed, or nothing.
-    QString restartUntilBack();
+    QString restartUntilBack(const DeviceRecord &adapter);
 
     DeviceSession &session;
 };

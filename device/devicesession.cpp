@@ -183,10 +183,10 @@ ToolRun DeviceSession::deviceRun(const QStringList &subcommand, int timeLimitMs)
     return run;
 }
 
-QString DeviceSession::askUntilBack(int withinMs, bool pauseFirst)
+QString DeviceSession::askUntilBack(const DeviceRecord &adapter, int withinMs, bool pauseFirst)
 {
     const ToolRun read =
-        deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
+        ::deviceRun(adapter, {QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
     const qint64 until = host->now() + withinMs;
     QString output;
     bool pause = pauseFirst;

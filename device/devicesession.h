@@ -34,6 +34,9 @@ public:
         // A record could not be written, after the last failure was told; the log holds the
         // records and says so once (takeWriteFailure).
         virtual void logWriteFailed() {}
+        // Whether the host ends the session once the action in progress is done: a scan that
+        // would only show the adapters anew is left out then.
+        virtual bool endsAfterAction() { return false; }
     };
 
     // Without a host, the session waits with the event loop running and tells nobody.
@@ -75,7 +78,9 @@ public:
     // Asks the adapter for its HFID, every askAgainMs, until it reports one or withinMs have
     // passed; the last answer. An adapter that was just told to restart is given a pause
     // first: it may still answer before it goes away.
-    QString askUntilBack(int withinMs, bool pauseFirst);
+    QString askUntilBack(const DeviceRecord &adapter, int withinMs, bool pauseFirst);
+    // Whether whoever drives the session ends it once the action in progress is done.
+    bool endsAfterAction() const { return host->endsAfterAction(); }
 
 private:
     // Starts a run with its Emitting record, among the runs under way; its command as shown.

@@ -16,6 +16,14 @@ QStringList deviceCommand(const QString &interfaceAddress, const QStringList &su
     return QStringList{interfaceAddress} + subcommand + QStringList{QStringLiteral("-m"), deviceAddress};
 }
 
+ToolRun deviceRun(const DeviceRecord &adapter, const QStringList &subcommand, int timeLimitMs)
+{
+    ToolRun run;
+    run.arguments = deviceCommand(adapter.interfaceAddress, subcommand, adapter.address);
+    run.timeLimitMs = timeLimitMs;
+    return run;
+}
+
 QString decodeToolOutput(const QByteArray &bytes)
 {
     // The C library's search: megabytes of output are looked through at memory speed.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/devicerecord.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -52,6 +54,8 @@ struct RunStatus
 // A command for one adapter: interface, the subcommand with its operands, "-m", device.
 QStringList deviceCommand(const QString &interfaceAddress, const QStringList &subcommand,
                           const QString &deviceAddress);
+// A run of the tool for the adapter, through the interface that found it.
+ToolRun deviceRun(const DeviceRecord &adapter, const QStringList &subcommand, int timeLimitMs);
 
 // The text of the tool's standard output: UTF-8 up to the first NUL byte.
 QString decodeToolOutput(const QByteArray &bytes);

@@ -133,7 +133,7 @@ void TestActions::factoryDefault()
     QFETCH(QString, shown);
     dir->setFault("apfw_factory_reset", {{"stdout", output}});
     const int before = dir->log().size();
-    const ActionResult result = actions->factoryDefault();
+    const ActionResult result = actions->factoryDefault(session->selectedDevice());
     QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "apfw_factory_reset", "-m", dev1}}));
     QCOMPARE(result.shown == ActionResult::Shown::Box, box);
     QCOMPARE(result.text, shown);
@@ -151,7 +151,7 @@ void TestActions::upgrade_data()
     QTest::addColumn<QString>("oldHfid");
     QTest::addColumn<int>("awayCalls"); // how many commands the adapter does not answer after new firmware
     QTest::addColumn<QJsonObject>("writeFault");
-    QTest::addColumn<QStringList>("subcommands"); // after the upgrade
+    QTest::addColumn<QStringList>("subcommands"); // after the upgrade, before the scan
     QTest::addColumn<QString>("told");            // the box's text, or the result window's start
     // The adapter's user HFID afterwards; the stand-in's faults change only what it reports.
     QTest::addColumn<QString>("newHfid");
@@ -207,12 +207,12 @@ void TestActions::upgrade()
     QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not firmware") == 12);
     garbage.close();
 
-    // The window's order: the upgrade, then the name kept or the adapter reset.
-    ActionResult result = actions->upgradeFirmware(QFileInfo(image).absoluteFilePath());
-    if (result.succeeded)
-        result = keep ? actions->restoreConfiguration(extractHfidPrefix(oldHfid)) : actions->factoryDefault();
+    ActionResult result =
+        actions->upgradeFirmware(session->selectedDevice(), QFileInfo(image).absoluteFilePath(), keep);
 
-    QCOMPARE(this->subcommands(), QStringList{"upgrade_ggl"} + subcommands);
+    // After every attempt, a scan.
+    QCOMPARE(this->subcommands(), QStringList{"upgrade_ggl"} + subcommands + QStringList{"discover_list"});
+    QVERIFY(result.rescanned);
     const bool box = told.startsWith("==== SUCCESS ====");
     QCOMPARE(result.shown == ActionResult::Shown::Box, box);
     QVERIFY2(result.text.replace(dir->path() + "/", "").startsWith(told), qPrintable(result.text));
@@ -521,7 +521,7 @@ void TestActions::hangingToolsAreEnded()
     host.toolsHang = true;
     dir->setFault("apfw_factory_reset", {{"hang", true}, {"stdout", "resetting\n"}});
     dir->setFault("apcm_uke_cmd", {{"hang", true}, {"stdout", "working\n"}});
-    QCOMPARE(actions->factoryDefault().text, "==== ERROR ====resetting\n");
+    QCOMPARE(actions->factoryDefault(session->selectedDevice()).text, "==== ERROR ====resetting\n");
     QCOMPARE(dir->runningTools(), 0);
     QVERIFY(dir->log().last().endsWith("exitCode=0, exitStatus=0, error=2."));
 

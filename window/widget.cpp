@@ -1,17 +1,17 @@
 #include "widget.h"
 
 #include "banner.h"
+#include "device/adaptername.h"
+#include "device/networkkey.h"
+#include "device/selection.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
 #include "nameprompt.h"
 #include "networkpasswordprompt.h"
-#include "window/dialogdeviceinfo.h"
-#include "device/networkkey.h"
 #include "rowdelegate.h"
 #include "screen.h"
-#include "device/adaptername.h"
-#include "device/selection.h"
 #include "ui_widget.h"
+#include "window/dialogdeviceinfo.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -19,6 +19,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -215,7 +217,8 @@ void Widget::on_buttonFactoryDefault_clicked()
 
 void Widget::runFactoryDefault()
 {
-    perform(ui->buttonFactoryDefault, [this] { return actions.factoryDefault(); });
+    const DeviceRecord adapter = deviceSession.selectedDevice();
+    perform(ui->buttonFactoryDefault, [this, adapter] { return actions.factoryDefault(adapter); });
 }
 
 void Widget::on_buttonFirmwareUpgrade_clicked()
@@ -227,30 +230,12 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     const bool keep = QMessageBox::information(
                           this, windowTitle(), QStringLiteral("Keep current configuration?"),
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
-    const QString hfidPrefix = keep ? extractHfidPrefix(deviceSession.selectedDevice().hfid) : QString();
-
-    const CurrentAction::Scope scope(action, QStringLiteral("A firmware upgrade is in progress. Ending the "
-                                                            "session now can leave the adapter unusable."));
-    {
-        // The button stays busy through the keep or the reset that follows the upgrade.
-        const CurrentAction::Busy busy(action, ui->buttonFirmwareUpgrade);
-        const ActionResult upgraded = actions.upgradeFirmware(path);
-        if (!upgraded.succeeded)
-            showOutcome(upgraded);
-        else if (keep)
-            restoreConfiguration(hfidPrefix);
-        else
-            runFactoryDefault();
-    }
-    on_buttonBack_5_clicked();
-    // A window that closes when the action is done needs no fresh list.
-    if (!action.closeRequested())
-        scanDevices();
-}
-
-void Widget::restoreConfiguration(const QString &hfidPrefix)
-{
-    showOutcome(actions.restoreConfiguration(hfidPrefix));
+    const DeviceRecord adapter = deviceSession.selectedDevice();
+    perform(
+        ui->buttonFirmwareUpgrade, [=] { return actions.upgradeFirmware(adapter, path, keep); },
+        QStringLiteral(
+            "A firmware upgrade is in progress. Ending the session now can leave the adapter unusable."),
+        Afterwards::BackToList);
 }
 
 void Widget::on_buttonRestart_clicked()
@@ -308,19 +293,24 @@ void Widget::on_buttonChangeKey_clicked()
 }
 
 void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work,
-                     const QString &sessionEndReason)
+                     const QString &sessionEndReason, Afterwards afterwards)
 {
     const CurrentAction::Scope scope(action, sessionEndReason);
-    ActionResult result;
-    {
-        const CurrentAction::Busy busy(action, button);
-        result = work();
-    }
+    std::optional<CurrentAction::Busy> busy(std::in_place, action, button);
+    const ActionResult result = work();
+    // An action that leads back to the list keeps its button busy until its outcome is shown.
+    if (afterwards == Afterwards::Stay)
+        busy.reset();
     if (result.rescanned) {
         // As after a scan: the rows anew, and the adapter chosen again before Configure; the
         // selected adapter's page as it reports itself now.
         showDevices();
         showBanner();
+    }
+    if (afterwards == Afterwards::BackToList) {
+        // On a row, as after a scan, and there once the action is done.
+        on_buttonBack_5_clicked();
+        action.setFocusAfter(ui->listDevice);
     }
     showOutcome(result);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "currentaction.h"
-#include "devicelistmodel.h"
 #include "device/adapteractions.h"
 #include "device/devicesession.h"
+#include "devicelistmodel.h"
 
 #include <QStack>
 #include <QWidget>
@@ -61,6 +61,7 @@ private:
     void breathe() override;
     void batchRunEnded(const RunStatus &status) override;
     void logWriteFailed() override;
+    bool endsAfterAction() override { return action.closeRequested(); }
 
     // The warning that records could not be written, once the action in progress is done.
     void tellLogFailure();
@@ -76,12 +77,13 @@ private:
     void showBanner();
 
     void runFactoryDefault();
-    void restoreConfiguration(const QString &hfidPrefix);
+    // Where the window is when an action is done: where it was, or back on the device list.
+    enum class Afterwards { Stay, BackToList };
     // One action of the configuration page: its button busy while the tool runs, then what
     // it came to, shown. The action lasts until its box or result window is shown; the reason
     // is what Windows shows for why the session cannot end meanwhile, when it has a better one.
     void perform(QPushButton *button, const std::function<ActionResult()> &work,
-                 const QString &sessionEndReason = QString());
+                 const QString &sessionEndReason = QString(), Afterwards afterwards = Afterwards::Stay);
     // What an action came to: its box, or a result window with its text (or the text's
     // beginning when it is long).
     void showOutcome(const ActionResult &result);
