@@ -3,20 +3,13 @@
 #include "device/adaptername.h"
 #include "device/devicesession.h"
 
-#include <algorithm>
-
 namespace {
 
 const QString successHeading = QStringLiteral("==== SUCCESS ====");
 
-ActionResult box(const QString &text)
+ActionResult errorReport(const QString &text)
 {
-    return {ActionResult::Shown::Box, text, false, true};
-}
-
-ActionResult resultWindow(const QString &text, bool succeeded = false)
-{
-    return {ActionResult::Shown::ResultWindow, text, false, succeeded};
+    return ActionResult::toolReport(errorText(text, true));
 }
 
 } // namespace
@@ -73,14 +66,12 @@ AdapterActions::AdapterActions(DeviceSession &session)
     : session(session)
 {}
 
-ActionResult AdapterActions::deviceInformation()
+ActionResult AdapterActions::deviceInformation(const DeviceRecord &adapter)
 {
     const QString output =
-        session.runTool(session.deviceRun({QStringLiteral("apsta_info")}, session.limits().quickMs));
-    ActionResult result = resultWindow(deviceInfoText(output));
-    result.succeeded = result.text.startsWith(successHeading);
-    result.fitToText = true;
-    return result;
+        session.runTool(deviceRun(adapter, {QStringLiteral("apsta_info")}, session.limits().quickMs));
+    const QString text = deviceInfoText(output);
+    return {ActionResult::Report::FullReport, text, text.startsWith(successHeading)};
 }
 
 ActionResult AdapterActions::factoryDefault(const DeviceRecord &adapter)
@@ -88,8 +79,8 @@ ActionResult AdapterActions::factoryDefault(const DeviceRecord &adapter)
     const QString output =
         session.runTool(deviceRun(adapter, {QStringLiteral("apfw_factory_reset")}, session.limits().quickMs));
     if (factoryDefaultSucceeded(output))
-        return box(successHeading);
-    return resultWindow(errorText(output, false));
+        return ActionResult::message(successHeading);
+    return ActionResult::toolReport(errorText(output, false));
 }
 
 ActionResult AdapterActions::upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep)
@@ -100,7 +91,7 @@ ActionResult AdapterActions::upgradeAdapter(const DeviceRecord &adapter, const Q
         session.runTool(deviceRun(adapter, {QStringLiteral("upgrade_ggl"), path}, session.limits().longMs));
     // The tool's "Error" beside its "Done." is not looked for: the firmware is in.
     if (!output.contains(QLatin1String("[upgrade_ggl] Done.")))
-        return resultWindow(errorText(output, true));
+        return errorReport(output);
     return keep ? restoreConfiguration(adapter, hfidPrefix) : factoryDefault(adapter);
 }
 
@@ -125,24 +116,16 @@ ActionResult AdapterActions::restoreConfiguration(const DeviceRecord &adapter, c
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
-        return resultWindow(errorText(
+        return errorReport(
             QStringLiteral("The adapter's name \"%1\" could not be restored: it did not report its new "
                            "HFID within %2 seconds of the upgrade.\n%3")
-                .arg(hfidPrefix, QString::number(limits.adapterBackMs / 1000), output),
-            true));
+                .arg(hfidPrefix, QString::number(limits.adapterBackMs / 1000), output));
     }
 
     const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
-    ToolRun write =
-        deviceRun(adapter, {QStringLiteral("set_hfid"), QStringLiteral("user"), name.hfid}, limits.longMs);
-    write.record = RunRecord::StatusOnly;
-    RunStatus written;
-    const QString writeOutput = session.runTool(write, &written);
-    if (toolRunFailed(written, writeOutput)) {
-        return resultWindow(errorText(
-            QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(name.hfid, writeOutput),
-            true));
-    }
+    if (const auto failed = writeUserHfid(adapter, name.hfid, RunRecord::StatusOnly))
+        return errorReport(
+            QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(name.hfid, *failed));
 
     ToolRun restart = deviceRun(adapter, {QStringLiteral("apcm_sta_restart")}, limits.longMs);
     restart.record = RunRecord::EmittingOnly;
@@ -153,15 +136,29 @@ ActionResult AdapterActions::restoreConfiguration(const DeviceRecord &adapter, c
         text += QStringLiteral("\nThe adapter's name was too long for its new firmware and was shortened to "
                                "\"%1\".")
                     .arg(name.hfid);
-    return box(text);
+    return ActionResult::message(text);
 }
 
-ActionResult AdapterActions::restart()
+std::optional<QString> AdapterActions::writeUserHfid(const DeviceRecord &adapter, const QString &hfid,
+                                                     RunRecord record)
 {
-    const QString failure = restartUntilBack(session.selectedDevice());
+    ToolRun write = deviceRun(adapter, {QStringLiteral("set_hfid"), QStringLiteral("user"), hfid},
+                              session.limits().longMs);
+    write.record = record;
+    RunStatus status;
+    const QString output = session.runTool(write, &status);
+    if (toolRunFailed(status, output))
+        return output;
+    return std::nullopt;
+}
+
+ActionResult AdapterActions::restart(const DeviceRecord &adapter)
+{
+    const QString failure = restartUntilBack(adapter);
     if (!failure.isEmpty())
-        return resultWindow(errorText(failure, true));
-    return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
+        return errorReport(failure);
+    return ActionResult::message(successHeading +
+                                 QStringLiteral("\nThe adapter restarted and answers again."));
 }
 
 QString AdapterActions::restartUntilBack(const DeviceRecord &adapter)
@@ -182,77 +179,72 @@ QString AdapterActions::restartUntilBack(const DeviceRecord &adapter)
     return QString();
 }
 
-ActionResult AdapterActions::simpleConnect()
+ActionResult AdapterActions::simpleConnect(const DeviceRecord &adapter)
 {
     const int limitMs = session.limits().longMs;
     const QString randomizeOutput = session.runTool(
-        session.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, limitMs));
+        deviceRun(adapter, {QStringLiteral("apcm_uke_cmd"), QStringLiteral("randomize")}, limitMs));
 
     const ToolRun start =
-        session.deviceRun({QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, limitMs);
+        deviceRun(adapter, {QStringLiteral("apcm_uke_cmd"), QStringLiteral("start")}, limitMs);
     QString startOutput;
     bool started = false;
     for (int attempts = 5; attempts > 0 && !started; --attempts) {
         startOutput = session.runTool(start);
         started = startOutput.contains(QLatin1String("[apcm_uke_cmd] action SUCCESS."));
     }
-    return resultWindow(simpleConnectText(randomizeOutput, startOutput, started), started);
+    return ActionResult::toolReport(simpleConnectText(randomizeOutput, startOutput, started), started);
 }
 
-ActionResult AdapterActions::rename(const QString &name)
+ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &name)
 {
-    const DeviceRecord adapter = session.selectedDevice();
     // What the scan showed of the adapter is enough to refuse a name before anything runs.
     const QString refusal = nameRefusal(name, hfidWithoutName(adapter.hfid));
     if (!refusal.isEmpty())
-        return resultWindow(errorText(refusal, true));
+        return errorReport(refusal);
 
-    const int limitMs = session.limits().longMs;
     RunStatus status;
-    const QString output = session.runTool(
-        session.deviceRun({QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, limitMs), &status);
+    const QString output =
+        session.runTool(deviceRun(adapter, {QStringLiteral("get_hfid"), QStringLiteral("manufacturer")},
+                                  session.limits().longMs),
+                        &status);
     const QString manufacturerHfid = reportedHfid(output);
     // Without it, the name would be written in front of rubbish.
     if (toolRunFailed(status, output) || manufacturerHfid.isEmpty())
-        return resultWindow(errorText(
-            QStringLiteral("The adapter did not give its HFID, so nothing was written.\n") + output, true));
+        return errorReport(QStringLiteral("The adapter did not give its HFID, so nothing was written.\n") +
+                           output);
     // The adapter's own HFID can be longer than the one the scan showed.
     const QString tooLong = nameRefusal(name, manufacturerHfid);
     if (!tooLong.isEmpty())
-        return resultWindow(errorText(tooLong + QStringLiteral("\nNothing was written."), true));
+        return errorReport(tooLong + QStringLiteral("\nNothing was written."));
 
     const QString newHfid = keptUserHfid(name, manufacturerHfid);
-    RunStatus written;
-    const QString writeOutput = session.runTool(
-        session.deviceRun({QStringLiteral("set_hfid"), QStringLiteral("user"), newHfid}, limitMs), &written);
-    if (toolRunFailed(written, writeOutput)) {
+    if (const auto failed = writeUserHfid(adapter, newHfid, RunRecord::Everything)) {
         const QString what =
             name.isEmpty() ? QStringLiteral("The adapter's name could not be removed.\n")
                            : QStringLiteral("The adapter's name \"%1\" could not be written.\n").arg(name);
-        return resultWindow(errorText(what + writeOutput, true));
+        return errorReport(what + *failed);
     }
 
     const QString done = name.isEmpty() ? QStringLiteral("The adapter's name was removed.\n")
                                         : QStringLiteral("The adapter's new name was written.\n");
     const QString failure = restartUntilBack(adapter);
     if (!failure.isEmpty())
-        return resultWindow(errorText(done + failure, true));
+        return errorReport(done + failure);
 
     // The list shows what the adapters report now; the adapter stays selected, with the HFID
     // that a firmware upgrade keeps the name from.
     session.scanDevices();
-    const DeviceList &devices = session.devices();
-    const auto found = std::find_if(devices.crbegin(), devices.crend(), [&](const DeviceRecord &device) {
-        return device.address == adapter.address;
-    });
-    const QString mismatch = renameMismatch(found == devices.crend() ? nullptr : &*found, newHfid);
-    if (found != devices.crend())
-        session.selectRow(adapter.address);
+    const int found = lastIndexOf(session.devices(), adapter.address);
+    const QString mismatch = renameMismatch(found < 0 ? nullptr : &session.devices().at(found), newHfid);
+    if (found >= 0)
+        session.select(adapter.address);
     ActionResult result =
-        !mismatch.isEmpty() ? resultWindow(errorText(done + mismatch, true))
+        !mismatch.isEmpty() ? errorReport(done + mismatch)
         : name.isEmpty()
-            ? box(successHeading + QStringLiteral("\nThe adapter has no name now."))
-            : box(successHeading + QStringLiteral("\nThe adapter's name is now \"%1\".").arg(name));
+            ? ActionResult::message(successHeading + QStringLiteral("\nThe adapter has no name now."))
+            : ActionResult::message(successHeading +
+                                    QStringLiteral("\nThe adapter's name is now \"%1\".").arg(name));
     result.rescanned = true;
     return result;
 }

@@ -7,33 +7,41 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class DeviceSession;
 
-// What the window shows when an action is done.
+// What an action came to, as the user is told of it: whoever shows it chooses how.
 struct ActionResult
 {
-    enum class Shown {
-        Nothing,
-        Box,          // an information box with the text
-        ResultWindow, // a result window with the text
+    // What kind of report the user is given.
+    enum class Report {
+        None,       // nothing: another step follows
+        Message,    // a short message to acknowledge
+        ToolReport, // the tool's report, or a text as long, to read beside the window
+        FullReport, // a report that is read whole, at the size of its text
     };
-    Shown shown = Shown::Nothing;
+    Report report = Report::None;
     QString text;
-    bool fitToText = false; // the result window takes the size of its text
     bool succeeded = false;
-    bool rescanned = false; // the session scanned again: the window shows its adapters anew
+    bool rescanned = false; // the session scanned again: its adapters are new
+
+    static ActionResult message(const QString &text) { return {Report::Message, text, true}; }
+    static ActionResult toolReport(const QString &text, bool succeeded = false)
+    {
+        return {Report::ToolReport, text, succeeded};
+    }
 };
 
-// The actions of the configuration page, each on the selected adapter: the tool's runs in
-// their order, and the judging of what it printed. Each one returns what the window shows;
-// the window asks its questions before and waits through its own host meanwhile.
+// The actions of the configuration page, each on the adapter given, one call each: the tool's
+// runs in their order, and the judging of what it printed. Each one returns what the user is
+// told; whoever calls asks its questions before and waits through its own host meanwhile.
 class AdapterActions
 {
 public:
     explicit AdapterActions(DeviceSession &session);
 
-    ActionResult deviceInformation();
+    ActionResult deviceInformation(const DeviceRecord &adapter);
     ActionResult factoryDefault(const DeviceRecord &adapter);
     // New firmware for one adapter: the firmware file written, then, once it is in, the name
     // that the adapter's HFID had kept (keep) or the adapter reset to its factory defaults.
@@ -43,24 +51,25 @@ public:
     // unless the session ends once the action is done.
     ActionResult upgradeFirmware(const DeviceRecord &adapter, const QString &path, bool keep);
     // A restart, then the adapter asked for its HFID until it answers.
-    ActionResult restart();
-    ActionResult simpleConnect();
+    ActionResult restart(const DeviceRecord &adapter);
+    ActionResult simpleConnect(const DeviceRecord &adapter);
 
     // Which step of how many an action has reached, for whoever shows it.
     using Progress = std::function<void(int step, int steps)>;
-    // Change Key, in networkkey.cpp beside its rules. The network password on the selected
-    // adapter alone: the tool's own words, and what that does to the other adapters found.
-    ActionResult changeKey(const QString &password);
-    // The network password on every adapter that the interface reaches, the one this computer
-    // is connected through last (networkInSafeOrder), one run each; a failure stops before
-    // that adapter. Then a scan: every adapter found again is a success. Each adapter, with
-    // what became of it, is listed.
-    ActionResult changeKeyOnEveryAdapter(const QString &password, const Progress &progress = {});
+    // Change Key, in networkkey.cpp beside its rules. The network password on the adapter
+    // alone: the tool's own words, and what that does to the other adapters found.
+    ActionResult changeKey(const DeviceRecord &adapter, const QString &password);
+    // The network password on every adapter that the adapter's interface reaches, the one this
+    // computer is connected through last (networkInSafeOrder), one run each; a failure stops
+    // before that adapter. Then a scan: every adapter found again is a success. Each adapter,
+    // with what became of it, is listed.
+    ActionResult changeKeyOnEveryAdapter(const DeviceRecord &adapter, const QString &password,
+                                         const Progress &progress = {});
     // A new name (empty: no name), refused before anything runs when the adapter would not
     // take it: the adapter's manufacturer HFID read, the name written in front of it, a
     // restart and the adapter asked until it answers, then a rescan that must list it under
     // its new name; the adapter stays selected.
-    ActionResult rename(const QString &name);
+    ActionResult rename(const DeviceRecord &adapter, const QString &name);
 
 private:
     // After new firmware: the adapter's new HFID, asked for until it answers, written back
@@ -69,6 +78,9 @@ private:
     // A restart, then the adapter asked for its HFID until it answers: what went wrong, with
     // what the tool printed, or nothing.
     QString restartUntilBack(const DeviceRecord &adapter);
+    // The user HFID written with set_hfid: what the tool printed when the write failed, or
+    // nothing. The record says how the run ended.
+    std::optional<QString> writeUserHfid(const DeviceRecord &adapter, const QString &hfid, RunRecord record);
 
     DeviceSession &session;
 };

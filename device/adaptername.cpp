@@ -2,21 +2,6 @@
 
 #include "hfid.h"
 
-namespace {
-
-// A character as the user is told of it: itself in quotes where it can be seen, and its
-// code point.
-QString describedCharacter(uint codePoint)
-{
-    const QString code = QStringLiteral("U+%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper();
-    const QString shown = QString::fromUcs4(&codePoint, 1);
-    if (!QChar::isPrint(codePoint) || QChar::isSurrogate(codePoint))
-        return code;
-    return QStringLiteral("\"%1\" (%2)").arg(shown, code);
-}
-
-} // namespace
-
 std::optional<uint> firstOutsidePrintableAscii(const QString &text)
 {
     for (int i = 0; i < text.size(); ++i) {
@@ -30,10 +15,25 @@ std::optional<uint> firstOutsidePrintableAscii(const QString &text)
     return std::nullopt;
 }
 
+QString describedCharacter(uint codePoint, bool withCode)
+{
+    const QString code = QStringLiteral("U+%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper();
+    // A control character or a lone half of a pair is named by its code.
+    if (!QChar::isPrint(codePoint) || QChar::isSurrogate(codePoint))
+        return code;
+    const QString shown = QString::fromUcs4(&codePoint, 1);
+    return withCode ? QStringLiteral("\"%1\" (%2)").arg(shown, code) : QStringLiteral("\"%1\"").arg(shown);
+}
+
 QString hfidWithoutName(const QString &hfid)
 {
     const QString name = extractHfidPrefix(hfid);
     return name.isEmpty() ? hfid : hfid.mid(name.size() + 1);
+}
+
+NameChoice nameChoice(const QString &hfid)
+{
+    return {leftWholeCharacters(extractHfidPrefix(hfid), maxHfidBytes), hfidWithoutName(hfid)};
 }
 
 int nameRoom(const QString &manufacturerHfid)
@@ -49,7 +49,7 @@ QString nameRefusal(const QString &name, const QString &manufacturerHfid)
     if (const std::optional<uint> untaken = firstOutsidePrintableAscii(name)) {
         return QStringLiteral("The name cannot hold %1: an adapter's name takes only printable ASCII "
                               "characters (letters, digits, blanks and the signs from ! to ~).")
-            .arg(describedCharacter(*untaken));
+            .arg(describedCharacter(*untaken, true));
     }
     const int room = nameRoom(manufacturerHfid);
     if (room == 0)
@@ -61,4 +61,16 @@ QString nameRefusal(const QString &name, const QString &manufacturerHfid)
             .arg(room)
             .arg(room == 1 ? QStringLiteral("character") : QStringLiteral("characters"));
     return QString();
+}
+
+QString namePromptText(const QString &typed, const QString &manufacturerHfid)
+{
+    const QString question = QStringLiteral("The adapter's new name (an empty name removes it):\n");
+    const QString name = typed.trimmed();
+    const QString refusal = nameRefusal(name, manufacturerHfid);
+    if (!refusal.isEmpty())
+        return question + refusal;
+    const int left = nameRoom(manufacturerHfid) - name.size();
+    return question + (left == 1 ? QStringLiteral("1 character left.")
+                                 : QStringLiteral("%1 characters left.").arg(left));
 }

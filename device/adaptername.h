@@ -12,6 +12,11 @@
 // network password take printable ASCII only. None when there is none.
 std::optional<uint> firstOutsidePrintableAscii(const QString &text);
 
+// A character that a name or a network password does not take, as the user is told of it:
+// itself in quotes where it can be seen, with its code point ("U+00E9") after it when asked
+// for; its code point alone where it cannot be seen.
+QString describedCharacter(uint codePoint, bool withCode);
+
 // The HFID without its name and the "_" after it: what a rename keeps of it.
 QString hfidWithoutName(const QString &hfid);
 
@@ -19,7 +24,21 @@ QString hfidWithoutName(const QString &hfid);
 // whole user HFID fits in an adapter; 0 when no name fits.
 int nameRoom(const QString &manufacturerHfid);
 
+// What the rename prompt is given for an adapter with this HFID: the name it has, cut to the
+// most that any adapter takes (a longer one is refused all the same), and the manufacturer HFID
+// that a new name goes in front of.
+struct NameChoice
+{
+    QString name;
+    QString manufacturerHfid;
+};
+NameChoice nameChoice(const QString &hfid);
+
 // Why an adapter with this manufacturer HFID cannot take the name: a character other than
 // printable ASCII (the first one is named), or too many characters. Empty when it can; an
 // empty name removes the name and is always taken.
 QString nameRefusal(const QString &name, const QString &manufacturerHfid);
+
+// What the name prompt says under its question while the user types: how many characters
+// the name may still have, or why the adapter would not take it.
+QString namePromptText(const QString &typed, const QString &manufacturerHfid);

@@ -22,3 +22,25 @@ struct DeviceRecord
 };
 
 using DeviceList = QList<DeviceRecord>;
+
+// An adapter's address as its one identity: the tool prints an address in either case.
+inline QString addressKey(const QString &address)
+{
+    return address.toUpper();
+}
+
+// Whether two addresses name one adapter.
+inline bool sameAddress(const QString &address, const QString &other)
+{
+    return addressKey(address) == addressKey(other);
+}
+
+// The last record of the adapter with this address, or -1.
+inline int lastIndexOf(const DeviceList &devices, const QString &address)
+{
+    for (int i = devices.size() - 1; i >= 0; --i) {
+        if (sameAddress(devices.at(i).address, address))
+            return i;
+    }
+    return -1;
+}

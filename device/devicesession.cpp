@@ -2,7 +2,6 @@
 
 #include "discovery.h"
 #include "hfid.h"
-#include "selection.h"
 
 #include <QDeadlineTimer>
 #include <QNetworkInterface>
@@ -162,31 +161,31 @@ void DeviceSession::scanDevices()
     }
 }
 
-void DeviceSession::selectRow(const QString &rowText)
+void DeviceSession::select(const QString &address)
 {
-    const QString key = rowAddress(rowText);
-    for (const DeviceRecord &device : qAsConst(deviceList)) {
-        if (device.address == key)
-            selected = device;
-    }
+    selectRecord(lastIndexOf(deviceList, address));
+}
+
+void DeviceSession::selectRow(int row)
+{
+    selectRecord(row >= 0 && row < deviceList.size() ? lastIndexOf(deviceList, deviceList.at(row).address)
+                                                     : -1);
+}
+
+void DeviceSession::selectRecord(int index)
+{
+    if (index >= 0)
+        selected = deviceList.at(index);
     // Commands for the adapter go out through the interface that found it.
     if (!selected.interfaceAddress.isEmpty())
         scanInterface = selected.interfaceAddress;
     appendLog(QStringLiteral("selected Device = ") + selected.address);
 }
 
-ToolRun DeviceSession::deviceRun(const QStringList &subcommand, int timeLimitMs) const
-{
-    ToolRun run;
-    run.arguments = deviceCommand(scanInterface, subcommand, selected.address);
-    run.timeLimitMs = timeLimitMs;
-    return run;
-}
-
 QString DeviceSession::askUntilBack(const DeviceRecord &adapter, int withinMs, bool pauseFirst)
 {
     const ToolRun read =
-        ::deviceRun(adapter, {QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
+        deviceRun(adapter, {QStringLiteral("get_hfid"), QStringLiteral("manufacturer")}, toolLimits.longMs);
     const qint64 until = host->now() + withinMs;
     QString output;
     bool pause = pauseFirst;

@@ -69,12 +69,12 @@ public:
     QStringList runToolBatch(const QList<QStringList> &argumentLists, int timeLimitMs);
     // Asks every local interface for the adapters it reaches; the list is what they found.
     void scanDevices();
-    // Selects the adapter of a row, the last one with its address; without one, the selection
-    // stays. Records it.
-    void selectRow(const QString &rowText);
-
-    // A run of the tool for the selected adapter, through the scan interface.
-    ToolRun deviceRun(const QStringList &subcommand, int timeLimitMs) const;
+    // Selects the adapter with the address, its last record in the list; without one, the
+    // selection stays. Records it.
+    void select(const QString &address);
+    // Selects the adapter of a row of the list, as select does with its address; a row out of
+    // the list selects nothing new.
+    void selectRow(int row);
     // Asks the adapter for its HFID, every askAgainMs, until it reports one or withinMs have
     // passed; the last answer. An adapter that was just told to restart is given a pause
     // first: it may still answer before it goes away.
@@ -85,6 +85,8 @@ public:
 private:
     // Starts a run with its Emitting record, among the runs under way; its command as shown.
     QString startRun(ToolProcess &process, const QStringList &arguments, const QString &secret);
+    // Selects the record of the list (none: -1, the selection stays) and records it.
+    void selectRecord(int index);
     // The records after a run: that its output was cut, and how it ended.
     void logRunEnd(const ToolProcess &process, const RunStatus &status);
 

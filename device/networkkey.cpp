@@ -17,7 +17,7 @@ DeviceList adaptersThrough(const DeviceList &devices, const QString &interfaceAd
     DeviceList adapters;
     QSet<QString> seen;
     for (const DeviceRecord &device : devices) {
-        const QString key = device.address.toUpper();
+        const QString key = addressKey(device.address);
         if (device.interfaceAddress != interfaceAddress || key.isEmpty() || seen.contains(key))
             continue;
         seen.insert(key);
@@ -28,12 +28,17 @@ DeviceList adaptersThrough(const DeviceList &devices, const QString &interfaceAd
 
 bool namesItself(const DeviceRecord &device)
 {
-    return device.at.compare(device.address, Qt::CaseInsensitive) == 0;
+    return sameAddress(device.at, device.address);
 }
 
-QStringList setPasswordCommand(const QString &password)
+// The run that sets the network password on an adapter, the password kept out of its records.
+ToolRun passwordRun(const DeviceRecord &adapter, const QString &password, int timeLimitMs)
 {
-    return {QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")};
+    ToolRun run = deviceRun(
+        adapter, {QStringLiteral("set_npw"), password, QStringLiteral("secure"), QStringLiteral("set_key")},
+        timeLimitMs);
+    run.secret = password;
+    return run;
 }
 
 // "A", "A and B", "A, B and C".
@@ -109,15 +114,9 @@ QString whatToDoAfterFailure(const QVector<Fate> &fates)
 QString networkPasswordProblem(const QString &password, const QString &again)
 {
     if (const std::optional<uint> untaken = firstOutsidePrintableAscii(password)) {
-        const uint character = *untaken;
-        // A control character or a lone half of a pair is named by its code.
-        const bool shown = character > 0x7e && QChar::isPrint(character) && !QChar::isSurrogate(character);
-        const QString named = shown
-                                  ? QStringLiteral("\"%1\"").arg(QString::fromUcs4(&character, 1))
-                                  : QStringLiteral("U+%1").arg(character, 4, 16, QLatin1Char('0')).toUpper();
         return QStringLiteral("The password takes printable ASCII characters only: letters without accents, "
                               "digits, blanks and the signs of an English keyboard. %1 is not one of them.")
-            .arg(named);
+            .arg(describedCharacter(*untaken, false));
     }
     if (password.size() < minNetworkPasswordChars)
         return QStringLiteral("The password is too short: it takes at least %1 characters.")
@@ -158,25 +157,23 @@ QString adapterLabel(const DeviceRecord &device)
     return name.isEmpty() ? device.address : QStringLiteral("%1 (%2)").arg(name, device.address);
 }
 
-ActionResult AdapterActions::changeKey(const QString &password)
+ActionResult AdapterActions::changeKey(const DeviceRecord &adapter, const QString &password)
 {
     const QString problem = networkPasswordProblem(password, password);
     if (!problem.isEmpty())
-        return {ActionResult::Shown::ResultWindow, errorText(problem, true)};
+        return ActionResult::toolReport(errorText(problem, true));
 
-    ToolRun run = session.deviceRun(setPasswordCommand(password), session.limits().longMs);
     // The log and the window are what users send to whoever helps them: the password stays
     // out of both, also where the tool repeats it.
-    run.secret = password;
+    const ToolRun run = passwordRun(adapter, password, session.limits().longMs);
     RunStatus status;
     const QString output = session.runTool(run, &status);
     const bool failed = toolRunFailed(status, output);
     QString text = maskSecret(output, password);
 
     QStringList others;
-    const DeviceRecord selected = session.selectedDevice();
-    for (const DeviceRecord &device : adaptersThrough(session.devices(), session.interfaceAddress())) {
-        if (device.address.compare(selected.address, Qt::CaseInsensitive) != 0)
+    for (const DeviceRecord &device : adaptersThrough(session.devices(), adapter.interfaceAddress)) {
+        if (!sameAddress(device.address, adapter.address))
             others.append(adapterLabel(device));
     }
     if (!failed && !others.isEmpty()) {
@@ -188,18 +185,19 @@ ActionResult AdapterActions::changeKey(const QString &password)
                     .arg(listed(others),
                          others.size() == 1 ? QStringLiteral("it gets") : QStringLiteral("they get"));
     }
-    return {ActionResult::Shown::ResultWindow, text, false, !failed};
+    return ActionResult::toolReport(text, !failed);
 }
 
-ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, const Progress &progress)
+ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter, const QString &password,
+                                                     const Progress &progress)
 {
-    const QString interfaceAddress = session.interfaceAddress();
+    const QString interfaceAddress = adapter.interfaceAddress;
     const DeviceList network = networkInSafeOrder(session.devices(), interfaceAddress);
     QString problem = networkPasswordProblem(password, password);
     if (problem.isEmpty() && network.isEmpty())
         problem = computerAdapterUnknownText();
     if (!problem.isEmpty())
-        return {ActionResult::Shown::ResultWindow, errorText(problem, true)};
+        return ActionResult::toolReport(errorText(problem, true));
 
     // Each adapter is reached through the one by the computer, which keeps the old password
     // until the others have the new one.
@@ -207,12 +205,9 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
     for (int i = 0; i < network.size(); ++i) {
         if (progress)
             progress(i + 1, network.size());
-        ToolRun run;
-        run.arguments = deviceCommand(interfaceAddress, setPasswordCommand(password), network.at(i).address);
-        run.timeLimitMs = session.limits().longMs;
-        run.secret = password;
         RunStatus status;
-        const QString output = session.runTool(run, &status);
+        const QString output =
+            session.runTool(passwordRun(network.at(i), password, session.limits().longMs), &status);
         if (toolRunFailed(status, output)) {
             fates[i] = {Fate::Failed, maskSecret(output, password).trimmed()};
             const QString text =
@@ -224,7 +219,7 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
                                              "through, so that this computer keeps its network.")
                             : QString(),
                         fateLines(network, fates), whatToDoAfterFailure(fates));
-            return {ActionResult::Shown::ResultWindow, errorText(text, true), true, false};
+            return {ActionResult::Report::FullReport, errorText(text, true), false};
         }
         fates[i].state = Fate::NewPassword;
     }
@@ -233,13 +228,11 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
     const DeviceList found = adaptersThrough(session.devices(), interfaceAddress);
     bool allFound = true;
     for (int i = 0; i < network.size(); ++i) {
-        bool again = false;
-        for (const DeviceRecord &device : found)
-            again = again || device.address.compare(network.at(i).address, Qt::CaseInsensitive) == 0;
+        const bool again = lastIndexOf(found, network.at(i).address) >= 0;
         fates[i].state = again ? Fate::FoundAgain : Fate::NotFound;
         allFound = allFound && again;
     }
-    ActionResult result{ActionResult::Shown::ResultWindow, QString(), true, allFound, true};
+    ActionResult result{ActionResult::Report::FullReport, QString(), allFound, true};
     if (allFound) {
         result.text =
             QStringLiteral("==== SUCCESS ====\nThe new network password is set on every adapter, and "

@@ -1,5 +1,5 @@
 // Arbitrary HFIDs through the cutting of model name, firmware version, date and prefix.
-#include "window/banner.h"
+#include "device/banner.h"
 #include "device/adaptername.h"
 #include "device/hfid.h"
 

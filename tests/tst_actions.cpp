@@ -38,6 +38,7 @@ private:
     void selectAdapter(const QString &hfid);
     // The subcommands that the tool was called with, in order.
     QStringList subcommands() const;
+    DeviceRecord adapter() const { return session->selectedDevice(); }
     QStringList logSince(int before) const { return dir->log().mid(before); }
 
     std::unique_ptr<ToolDir> dir;
@@ -74,7 +75,7 @@ void TestActions::selectAdapter(const QString &hfid)
 {
     dir->writeState({simAdapter(dev1, interfaceA(), hfid, factoryHfid)});
     session->scanDevices();
-    session->selectRow(dev1);
+    session->select(dev1);
     QCOMPARE(session->selectedDevice().hfid, hfid);
     QFile::remove(dir->filePath("pwlctl-sim.calls"));
 }
@@ -104,10 +105,9 @@ void TestActions::deviceInformation()
     QFETCH(QString, shown);
     dir->setFault("apsta_info", {{"stdout", output}});
     const int before = dir->log().size();
-    const ActionResult result = actions->deviceInformation();
-    QCOMPARE(int(result.shown), int(ActionResult::Shown::ResultWindow));
+    const ActionResult result = actions->deviceInformation(adapter());
+    QCOMPARE(int(result.report), int(ActionResult::Report::FullReport));
     QCOMPARE(result.text, shown);
-    QVERIFY(result.fitToText);
     const QStringList log = logSince(before);
     QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apsta_info -m " + dev1);
     QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
@@ -133,11 +133,10 @@ void TestActions::factoryDefault()
     QFETCH(QString, shown);
     dir->setFault("apfw_factory_reset", {{"stdout", output}});
     const int before = dir->log().size();
-    const ActionResult result = actions->factoryDefault(session->selectedDevice());
+    const ActionResult result = actions->factoryDefault(adapter());
     QCOMPARE(dir->calls(), (QList<QStringList>{{interfaceA(), "apfw_factory_reset", "-m", dev1}}));
-    QCOMPARE(result.shown == ActionResult::Shown::Box, box);
+    QCOMPARE(int(result.report), int(box ? ActionResult::Report::Message : ActionResult::Report::ToolReport));
     QCOMPARE(result.text, shown);
-    QVERIFY(!result.fitToText);
     const QStringList log = logSince(before);
     QCOMPARE(log.first(), "Emitting pwlctl.exe " + interfaceA() + " apfw_factory_reset -m " + dev1);
     QVERIFY(log.last().startsWith("Finished pwlctl.exe status: "));
@@ -207,14 +206,13 @@ void TestActions::upgrade()
     QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not firmware") == 12);
     garbage.close();
 
-    ActionResult result =
-        actions->upgradeFirmware(session->selectedDevice(), QFileInfo(image).absoluteFilePath(), keep);
+    ActionResult result = actions->upgradeFirmware(adapter(), QFileInfo(image).absoluteFilePath(), keep);
 
     // After every attempt, a scan.
     QCOMPARE(this->subcommands(), QStringList{"upgrade_ggl"} + subcommands + QStringList{"discover_list"});
     QVERIFY(result.rescanned);
     const bool box = told.startsWith("==== SUCCESS ====");
-    QCOMPARE(result.shown == ActionResult::Shown::Box, box);
+    QCOMPARE(int(result.report), int(box ? ActionResult::Report::Message : ActionResult::Report::ToolReport));
     QVERIFY2(result.text.replace(dir->path() + "/", "").startsWith(told), qPrintable(result.text));
     if (!newHfid.isNull())
         QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
@@ -255,7 +253,7 @@ void TestActions::restart()
     if (!fault.isEmpty())
         dir->setFault("apcm_sta_restart", fault);
     const QJsonObject before = dir->adapter(dev1);
-    const ActionResult result = actions->restart();
+    const ActionResult result = actions->restart(adapter());
 
     const QList<QStringList> calls = dir->calls();
     QCOMPARE(calls.first(), (QStringList{interfaceA(), "apcm_sta_restart", "-m", dev1}));
@@ -266,7 +264,7 @@ void TestActions::restart()
     const QStringList log = dir->log();
     QCOMPARE(log.filter(" apcm_sta_restart -m ").size(), 1);
     QVERIFY(log.contains("[apcm_sta_restart] restarting " + dev1) || !fault.isEmpty());
-    QCOMPARE(result.shown == ActionResult::Shown::Box, told.startsWith("==== SUCCESS"));
+    QCOMPARE(result.report == ActionResult::Report::Message, told.startsWith("==== SUCCESS"));
     QCOMPARE(result.text, told);
     // The adapter keeps its name, its password and every other setting.
     QJsonObject after = dir->adapter(dev1);
@@ -295,7 +293,7 @@ void TestActions::simpleConnect()
         dir->setFault("apcm_uke_cmd start",
                       {{"stdout", "[apcm_uke_cmd] action success.\n"}, {"runs", failedStarts}});
     const int before = dir->log().size();
-    const ActionResult result = actions->simpleConnect();
+    const ActionResult result = actions->simpleConnect(adapter());
 
     const QList<QStringList> calls = dir->calls();
     QCOMPARE(calls.size(), runs);
@@ -304,7 +302,7 @@ void TestActions::simpleConnect()
     const QStringList log = logSince(before);
     QCOMPARE(log.count("Emitting pwlctl.exe " + interfaceA() + " apcm_uke_cmd start -m " + dev1), runs - 1);
     QVERIFY(log.last().startsWith("Finished"));
-    QCOMPARE(int(result.shown), int(ActionResult::Shown::ResultWindow));
+    QCOMPARE(int(result.report), int(ActionResult::Report::ToolReport));
     if (runs < 6)
         QCOMPARE(result.text, randomize);
     else
@@ -334,10 +332,10 @@ void TestActions::changeKey()
     QFETCH(QString, shown);
     if (!fault.isEmpty())
         dir->setFault("set_npw", fault);
-    const ActionResult result = actions->changeKey(password);
+    const ActionResult result = actions->changeKey(adapter(), password);
     QCOMPARE(dir->calls(),
              (QList<QStringList>{{interfaceA(), "set_npw", password, "secure", "set_key", "-m", dev1}}));
-    QCOMPARE(int(result.shown), int(ActionResult::Shown::ResultWindow));
+    QCOMPARE(int(result.report), int(ActionResult::Report::ToolReport));
     QVERIFY2(result.text.startsWith(shown), qPrintable(result.text));
     const QStringList log = dir->log();
     QVERIFY(
@@ -409,13 +407,13 @@ void TestActions::rename()
     for (auto fault = faults.begin(); fault != faults.end(); ++fault)
         dir->setFault(fault.key(), fault.value().toObject());
     const int before = dir->log().size();
-    const ActionResult result = actions->rename(name);
+    const ActionResult result = actions->rename(adapter(), name);
 
     QCOMPARE(this->subcommands(), subcommands);
     if (!newHfid.isNull())
         QCOMPARE(dir->adapter(dev1).value("userHfid").toString(), newHfid);
     const bool box = told.startsWith("==== SUCCESS ====");
-    QCOMPARE(result.shown == ActionResult::Shown::Box, box);
+    QCOMPARE(result.report == ActionResult::Report::Message, box);
     QCOMPARE(result.succeeded, box);
     QVERIFY2(result.text.startsWith(told), qPrintable(result.text));
     // Every run with its records; a refused name leaves no record at all.
@@ -490,12 +488,12 @@ void TestActions::networkPassword()
     }
     dir->writeState(state);
     session->scanDevices();
-    session->selectRow(address(selected));
+    session->select(address(selected));
     QFile::remove(dir->filePath("pwlctl-sim.calls"));
 
     const QString password = "new network 42";
-    const ActionResult result =
-        everyAdapter ? actions->changeKeyOnEveryAdapter(password) : actions->changeKey(password);
+    const ActionResult result = everyAdapter ? actions->changeKeyOnEveryAdapter(adapter(), password)
+                                             : actions->changeKey(adapter(), password);
     QStringList made;
     for (const QStringList &call : dir->calls())
         made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
@@ -521,11 +519,11 @@ void TestActions::hangingToolsAreEnded()
     host.toolsHang = true;
     dir->setFault("apfw_factory_reset", {{"hang", true}, {"stdout", "resetting\n"}});
     dir->setFault("apcm_uke_cmd", {{"hang", true}, {"stdout", "working\n"}});
-    QCOMPARE(actions->factoryDefault(session->selectedDevice()).text, "==== ERROR ====resetting\n");
+    QCOMPARE(actions->factoryDefault(adapter()).text, "==== ERROR ====resetting\n");
     QCOMPARE(dir->runningTools(), 0);
     QVERIFY(dir->log().last().endsWith("exitCode=0, exitStatus=0, error=2."));
 
-    actions->simpleConnect();
+    actions->simpleConnect(adapter());
     QCOMPARE(dir->runningTools(), 0);
     // Every attempt really ran: none was refused for a late predecessor.
     QCOMPARE(dir->calls().size(), 1 + 6);

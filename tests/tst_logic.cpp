@@ -1,18 +1,11 @@
-// The pure pieces: log records, the folder lock, screen halves, tool output, HFID cutting, result texts.
-#include "window/banner.h"
-#include "window/currentaction.h"
-#include "window/devicelistmodel.h"
-#include "window/folderlock.h"
-#include "window/nameprompt.h"
-#include "window/rowdelegate.h"
-#include "window/screen.h"
+// The pure pieces: log records, tool output, HFID cutting, an adapter's identity, result texts.
 #include "device/adapteractions.h"
-#include "window/dialogdeviceinfo.h"
-#include "device/networkkey.h"
 #include "device/adaptername.h"
+#include "device/banner.h"
 #include "device/discovery.h"
 #include "device/eventlog.h"
-#include "device/selection.h"
+#include "device/networkkey.h"
+#include "device/texts.h"
 #include "device/toolrun.h"
 
 #include <QtTest>
@@ -27,12 +20,6 @@ private slots:
     void logRecord();
     void previousLog_data();
     void previousLog();
-    void folderLock_data();
-    void folderLock();
-    void halfScreen_data();
-    void halfScreen();
-    void onScreen_data();
-    void onScreen();
     void toolOutput_data();
     void toolOutput();
     void runRecords();
@@ -45,6 +32,8 @@ private slots:
     void nameRules();
     void readTexts_data();
     void readTexts();
+    void adapterIdentity_data();
+    void adapterIdentity();
     void factoryDefault_data();
     void factoryDefault();
     void fittedHfid_data();
@@ -154,81 +143,6 @@ void TestLogic::previousLog()
     } else {
         QVERIFY(!QFileInfo::exists(previousName));
     }
-}
-
-// clang-format off
-void TestLogic::folderLock_data()
-{
-    QTest::addColumn<QString>("owner"); // who left the lock that lies in the folder, or its text
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("this process's id: a killed Tandrel's, given out again") << "this process" << true;
-    QTest::newRow("this process's id, held as a running Tandrel holds it") << "held" << false;
-    QTest::newRow("a process that is gone") << "2000000000\nTandrel\n\n" << true;
-    QTest::newRow("nothing readable: a start cut short") << "" << true;
-    QTest::newRow("another computer, through a shared folder") << "4242\nTandrel\nanother-computer.invalid\n" << false;
-}
-// clang-format on
-
-void TestLogic::folderLock()
-{
-    QFETCH(QString, owner);
-    QFETCH(bool, taken);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    // This process's lock as a running Tandrel holds it; but for one row, left where no
-    // process holds it any more.
-    QLockFile running(dir.filePath("Tandrel.lock"));
-    QVERIFY(running.tryLock(0));
-    QFile file(dir.filePath("Tandrel.lock"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray contents = owner == "this process" ? file.readAll() : owner.toUtf8();
-    file.close();
-    if (owner != "held") {
-        running.unlock();
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-        file.close();
-    }
-    QLockFile lock(dir.filePath("Tandrel.lock"));
-    QCOMPARE(!heldByRunningTandrel(lock), taken);
-    QCOMPARE(lock.isLocked(), taken);
-}
-
-void TestLogic::halfScreen_data()
-{
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QSize>("half");
-    QTest::newRow("odd sides truncate") << QRect(0, 0, 1366, 767) << QSize(683, 383);
-    QTest::newRow("even") << QRect(0, 0, 1920, 1080) << QSize(960, 540);
-    QTest::newRow("second screen") << QRect(1920, 0, 1281, 1025) << QSize(640, 512);
-    QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << QSize(0, 0);
-}
-
-// clang-format off
-void TestLogic::onScreen_data()
-{
-    QTest::addColumn<QRect>("frame");
-    QTest::addColumn<QPoint>("position");
-    // The available area of a 1920 x 1080 screen with its task bar at the bottom.
-    QTest::newRow("fits: stays") << QRect(480, 270, 960, 540) << QPoint(480, 270);
-    QTest::newRow("passes the bottom: up") << QRect(480, 270, 960, 920) << QPoint(480, 120);
-    QTest::newRow("passes the right: left") << QRect(1500, 0, 960, 540) << QPoint(960, 0);
-    QTest::newRow("above and left of the area: in") << QRect(-30, -20, 960, 540) << QPoint(0, 0);
-    QTest::newRow("taller than the area: its top on the area") << QRect(480, 270, 960, 1200) << QPoint(480, 0);
-}
-// clang-format on
-
-void TestLogic::onScreen()
-{
-    QFETCH(QRect, frame);
-    QFETCH(QPoint, position);
-    QCOMPARE(positionOnScreen(frame, QRect(0, 0, 1920, 1040)), position);
-}
-
-void TestLogic::halfScreen()
-{
-    QFETCH(QRect, screen);
-    QFETCH(QSize, half);
-    QCOMPARE(halfScreenSize(screen), half);
 }
 
 // clang-format off
@@ -416,11 +330,6 @@ void TestLogic::readTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("read");
     // The address part of a device row.
-    QTest::newRow("row: usual") << "row" << "AA:BB:CC:00:00:01 - Model07" << "AA:BB:CC:00:00:01";
-    QTest::newRow("row: empty model") << "row" << "AA:BB:CC:00:00:01 - " << "AA:BB:CC:00:00:01";
-    QTest::newRow("row: first separator") << "row" << "A - B - C" << "A";
-    QTest::newRow("row: no separator, whole") << "row" << "AA:BB -Model" << "AA:BB -Model";
-    QTest::newRow("row: empty address") << "row" << " - Model07" << "";
     // What the device-information window shows.
     QTest::newRow("info: report after the marker")
         << "info" << "[apsta_info] Done.\nline one\nline two\n" << "==== SUCCESS ====\nline one\nline two";
@@ -446,10 +355,33 @@ void TestLogic::readTexts()
     QFETCH(QString, reading);
     QFETCH(QString, text);
     QFETCH(QString, read);
-    QCOMPARE(reading == "row"    ? rowAddress(text)
-             : reading == "info" ? deviceInfoText(text)
-                                 : reportedHfid(text),
-             read);
+    QCOMPARE(reading == "info" ? deviceInfoText(text) : reportedHfid(text), read);
+}
+
+// clang-format off
+void TestLogic::adapterIdentity_data()
+{
+    QTest::addColumn<QStringList>("addresses"); // of the records found, in order
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("record"); // the one that stands for the adapter, or -1
+    QTest::newRow("one of two") << QStringList{"AA:BB:CC:00:00:01", "AA:BB:CC:00:00:02"} << "AA:BB:CC:00:00:02" << 1;
+    // The tool may print either case.
+    QTest::newRow("the other case: the same adapter") << QStringList{"aa:bb:cc:00:00:0a"} << "AA:BB:CC:00:00:0A" << 0;
+    QTest::newRow("found twice: the last record") << QStringList{"AA:BB", "CC:DD", "aa:bb"} << "AA:BB" << 2;
+    QTest::newRow("not found") << QStringList{"AA:BB"} << "AA:BC" << -1;
+    QTest::newRow("no address is only itself") << QStringList{"", "AA:BB"} << "" << 0;
+}
+// clang-format on
+
+void TestLogic::adapterIdentity()
+{
+    QFETCH(QStringList, addresses);
+    QFETCH(QString, address);
+    QFETCH(int, record);
+    DeviceList devices;
+    for (const QString &each : addresses)
+        devices.append(DeviceRecord{each, QString(), QString(), QString()});
+    QCOMPARE(lastIndexOf(devices, address), record);
 }
 
 void TestLogic::factoryDefault_data()

@@ -325,7 +325,7 @@ void TestOperations::changeKey()
         dir->writeState({simAdapter("02:1A:7E:00:00:02", interfaceA(), "Office_" + factoryHfid),
                          simAdapter("02:1A:7E:00:00:01", interfaceA(), "Living room_" + factoryHfid)});
         window->scanDevices();
-        probe->session().selectRow("02:1A:7E:00:00:01");
+        probe->session().select("02:1A:7E:00:00:01");
         QFile::remove(dir->filePath("pwlctl-sim.calls"));
     }
     QPushButton *button = probe->button("buttonChangeKey");

@@ -1,18 +1,11 @@
-// The session: running the tool, scanning and selecting, through the stand-in tool in real
-// processes; on its own where nothing is shown, and under the window where something is.
+// The session without a window: running the tool, scanning and selecting, through the
+// stand-in tool in real processes. What the window shows of them is tst_window's.
 #include "drivenhost.h"
-#include "modalanswerer.h"
 #include "tooldir.h"
-#include "windowprobe.h"
 
-#include "window/rowdelegate.h"
+#include "device/adapteractions.h"
 #include "device/discovery.h"
 
-#include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMessageBox>
 #include <QtTest>
 
 namespace {
@@ -43,28 +36,21 @@ private slots:
     void cleanup();
     void runTool_data();
     void runTool();
-    void windowLivesDuringRun();
     void scanHasOneDeadline();
-    void batchFailures();
     void scanOverTwoInterfaces();
-    void scanState();
+    void selection_data();
     void selection();
-    void selectionOddRows();
     void outputCap_data();
     void outputCap();
     void scanKeepsLinesBeforeCap();
-    void longRows();
 
 private:
     // A session of its own, or the window's: one of them per test, each with its own log.
     DeviceSession &startSession();
-    WindowProbe &openWindow();
 
     std::unique_ptr<ToolDir> dir;
     DrivenHost host;
     std::unique_ptr<DeviceSession> bare;
-    std::unique_ptr<Widget> window;
-    std::unique_ptr<WindowProbe> probe;
 };
 
 void TestSession::init()
@@ -77,8 +63,6 @@ void TestSession::init()
 
 void TestSession::cleanup()
 {
-    probe.reset();
-    window.reset();
     bare.reset();
     QCOMPARE(dir->runningTools(), 0);
     dir.reset();
@@ -90,14 +74,6 @@ DeviceSession &TestSession::startSession()
     bare->startLog("Tandrel.log", "Tandrel.previous.log");
     bare->setLocalAddresses({interfaceA(), interfaceB()});
     return *bare;
-}
-
-WindowProbe &TestSession::openWindow()
-{
-    window = std::make_unique<Widget>();
-    probe = std::make_unique<WindowProbe>(*window);
-    probe->session().setLocalAddresses({interfaceA(), interfaceB()});
-    return *probe;
 }
 
 // clang-format off
@@ -152,68 +128,6 @@ void TestSession::runTool()
         QCOMPARE(dir->calls().last(), args); // one argument with its blanks
 }
 
-void TestSession::windowLivesDuringRun()
-{
-    // A factory default of 2.5 s: the event loop turns all along, the button is busy and its
-    // caption counts the time, and a click on Scan made meanwhile is dropped.
-    WindowProbe &p = openWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->scanDevices();
-    p.clickRow(0);
-    p.button("buttonConfigure")->click();
-    QPushButton *button = p.button("buttonFactoryDefault");
-    dir->setFault("apfw_factory_reset", {{"delayMs", 2500}});
-    const int callsBefore = dir->calls().size();
-    QStringList captions, heard;
-    bool clicked = false;
-    QTimer timer;
-    timer.setInterval(50);
-    connect(&timer, &QTimer::timeout, [&] {
-        captions.append(button->text());
-        // Busy until the run ended; its box comes after.
-        if (button->isEnabled() && button->text() != "&Factory Default")
-            captions.append("enabled");
-        // Meanwhile the focus rests on what runs, heard by its action and time, and the other
-        // actions are heard as unavailable.
-        if (!button->isEnabled()) {
-            heard.append(
-                QAccessible::queryAccessibleInterface(window->focusWidget())->text(QAccessible::Name));
-            if (!QAccessible::queryAccessibleInterface(p.button("buttonRestart"))->state().disabled)
-                captions.append("Restart available");
-        }
-        // What a screen reader says of the button follows its caption.
-        if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) !=
-            QString(button->text()).remove('&'))
-            captions.append("name differs");
-        // A click on Scan while the tool runs.
-        if (!clicked && !button->isEnabled()) {
-            QTest::mouseClick(p.button("buttonScan"), Qt::LeftButton);
-            clicked = true;
-        }
-    });
-    ModalAnswerer answerer;
-    answerer.press(QMessageBox::Ok);
-    timer.start();
-    button->click();
-    timer.stop();
-    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
-    QVERIFY(clicked);
-    QCOMPARE(captions.first(), "Running...");
-    QVERIFY(captions.contains("Running... 0:02"));
-    QVERIFY(!captions.contains("enabled"));
-    QVERIFY(!captions.contains("name differs"));
-    QVERIFY(!captions.contains("Restart available"));
-    QCOMPARE(heard.first(), "Factory Default: running");
-    QVERIFY2(heard.contains("Factory Default: running, 0:02"), qPrintable(heard.join('|')));
-    QCOMPARE(heard.filter(QRegularExpression("^Factory Default: running")), heard);
-    QCOMPARE(button->text(), "&Factory Default");
-    QVERIFY(button->isEnabled());
-    QCoreApplication::processEvents();
-    QCOMPARE(dir->calls().size(), callsBefore + 1); // the click on Scan neither ran nor came back afterwards
-    window->close();
-}
-
 void TestSession::scanHasOneDeadline()
 {
     // Three discoveries that hang end together, one time limit after the scan began.
@@ -228,25 +142,6 @@ void TestSession::scanHasOneDeadline()
     QCOMPARE(host.deadlines, (QList<qint64>{1500, 1500, 1500}));
     QCOMPARE(dir->log().filter("exitCode=0, exitStatus=0, error=2.").size(), 3);
     QCOMPARE(dir->runningTools(), 0);
-}
-
-void TestSession::batchFailures()
-{
-    DeviceSession &session = openWindow().session();
-    ModalAnswerer answerer;
-    answerer.press(QMessageBox::Ok);
-    answerer.press(QMessageBox::Ok);
-    dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}});
-    const int before = dir->log().size();
-    session.runToolBatch({discoverA, discoverB, QStringList{interfaceA(), "apsta_info", "-m", dev1}}, 10000);
-    QCOMPARE(answerer.texts(), (QStringList{"pwlctl.exe crashed!", "pwlctl.exe crashed!"}));
-    QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
-    QCOMPARE(answerer.seen.first().className, "QMessageBox");
-    const QStringList log = dir->log().mid(before);
-    QCOMPARE(log.size(), 6);
-    QVERIFY(log.at(3).endsWith("exitStatus=1, error=1."));
-    QVERIFY(log.at(5).endsWith("exitCode=0, exitStatus=0, error=5."));
-    // A tool that is missing: tst_window's missingToolAtStart.
 }
 
 void TestSession::scanOverTwoInterfaces()
@@ -284,95 +179,53 @@ void TestSession::scanOverTwoInterfaces()
     QCOMPARE(log.at(6), "found device: " + dev2 + "\t02:1A:7E:00:00:01\t" + hfid2);
 }
 
-void TestSession::scanState()
+// clang-format off
+void TestSession::selection_data()
 {
-    WindowProbe &p = openWindow();
-    QListView *list = p.child<QListView>("listDevice");
-    QPushButton *scan = p.button("buttonScan");
-    QPushButton *configure = p.button("buttonConfigure");
-    ModalAnswerer answerer;
-    bool listDuring = true, scanDuring = true, configureDuring = true;
-    QString captionDuring;
-    // A box during the scan is the moment to look at the controls.
-    answerer.queue([&](QDialog *box) {
-        listDuring = list->isEnabled();
-        scanDuring = scan->isEnabled();
-        configureDuring = configure->isEnabled();
-        captionDuring = scan->text();
-        box->accept();
-    });
-    dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}, {"runs", 1}});
-    window->scanDevices();
-    QVERIFY(!listDuring && !scanDuring && !configureDuring);
-    QCOMPARE(captionDuring, "Running...");
-    QCOMPARE(scan->text(), "&Scan");
-    QVERIFY(scan->isEnabled() && list->isEnabled());
-    // The runs start together, so either one may be the one that crashed.
-    QCOMPARE(p.rows().size(), 1);
-    const QString survivor = p.session().devices().first().address;
-
-    p.clickRow(0);
-    QVERIFY(configure->isEnabled());
-    window->scanDevices();
-    QVERIFY(!configure->isEnabled()); // a scan always asks for a new selection
-    QCOMPARE(p.session().selectedDevice().address, survivor);
-
-    // A scan that finds nothing keeps the interface of the last one that did.
-    dir->writeState({});
-    window->scanDevices();
-    QVERIFY(p.rows().isEmpty());
-    QCOMPARE(p.session().interfaceAddress(), interfaceB());
-    QVERIFY(!configure->isEnabled());
+    // dev1 through A and dev2 through B; or dev1 found through both, as A_M1 and B_M2, and dev2.
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<QString>("address"); // selected by its address, or, when null, by its row
+    QTest::addColumn<int>("row");
+    // The selection afterwards; dev2 through B, selected before, where nothing new is.
+    QTest::addColumn<QString>("hfid");
+    QTest::addColumn<QString>("interface");
+    const QString b = "B_M2_FW2_FWDate_Feb 02 2002";
+    QTest::newRow("by address") << false << dev1 << -1 << hfid1 << interfaceA();
+    QTest::newRow("by address in the other case: the same adapter") << false << dev1.toLower() << -1 << hfid1 << interfaceA();
+    QTest::newRow("by row") << false << QString() << 0 << hfid1 << interfaceA();
+    QTest::newRow("a row out of the list: nothing new") << false << QString() << 7 << hfid2 << interfaceB();
+    QTest::newRow("an address that no adapter has: nothing new") << false << "nobody" << -1 << hfid2 << interfaceB();
+    QTest::newRow("two records of one address, by the first row: the later one") << true << QString() << 0 << b << interfaceB();
+    QTest::newRow("two records of one address, by address: the later one") << true << dev1 << -1 << b << interfaceB();
 }
+// clang-format on
 
 void TestSession::selection()
 {
-    WindowProbe &p = openWindow();
-    window->scanDevices();
-    QCOMPARE(p.session().interfaceAddress(), interfaceB());
-    p.clickRow(0);
-    QCOMPARE(p.session().selectedDevice().address, dev1);
-    QCOMPARE(p.session().selectedDevice().hfid, hfid1);
-    QCOMPARE(dir->log().last(), "selected Device = " + dev1);
-    // Commands for dev1 go out through A, where it answers, not through B.
-    QCOMPARE(p.session().interfaceAddress(), interfaceA());
-    window->show();
-    p.button("buttonConfigure")->click();
-    ModalAnswerer answerer;
-    answerer.press(QMessageBox::Ok);
-    p.button("buttonFactoryDefault")->click();
-    QCOMPARE(dir->calls().last(), (QStringList{interfaceA(), "apfw_factory_reset", "-m", dev1}));
-    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
-    window->close();
-}
-
-void TestSession::selectionOddRows()
-{
-    WindowProbe &p = openWindow();
-    // Two records with one address: the later one stays selected.
-    dir->writeState({simAdapter(dev1, interfaceA(), "A_M1_FW1_FWDate_Jan 01 2001"),
-                     simAdapter(dev1, interfaceB(), "B_M2_FW2_FWDate_Feb 02 2002")});
-    window->scanDevices();
-    p.clickRow(0);
-    QCOMPARE(p.session().selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
-    QCOMPARE(p.session().interfaceAddress(), interfaceB());
-
-    // A row edited so that it names no adapter keeps the previous selection.
-    auto *list = p.child<QListView>("listDevice");
-    list->model()->setData(list->model()->index(0, 0), "nobody - M1");
-    p.clickRow(0);
-    QCOMPARE(p.session().selectedDevice().address, dev1);
-    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().contains("Name: M2"));
-    QCOMPARE(dir->log().last(), "selected Device = " + dev1);
-
-    // A record without an address is taken, but does not enable Configure.
-    const QString empty = "[discover_list] device  at X interface e hfid: E_M3_FW3\n";
-    dir->setFault("discover_list", {{"stdout", empty}});
-    window->scanDevices();
-    QCOMPARE(p.rows(), (QStringList{" - M3", " - M3"}));
-    p.clickRow(0);
-    QCOMPARE(p.session().selectedDevice().address, "");
-    QVERIFY(!p.button("buttonConfigure")->isEnabled());
+    QFETCH(bool, twice);
+    QFETCH(QString, address);
+    QFETCH(int, row);
+    QFETCH(QString, hfid);
+    QFETCH(QString, interface);
+    if (twice)
+        dir->writeState({simAdapter(dev1, interfaceA(), "A_M1_FW1_FWDate_Jan 01 2001"),
+                         simAdapter(dev1, interfaceB(), "B_M2_FW2_FWDate_Feb 02 2002"),
+                         simAdapter(dev2, interfaceB(), hfid2)});
+    DeviceSession &session = startSession();
+    session.scanDevices();
+    session.select(dev2);
+    if (address.isNull())
+        session.selectRow(row);
+    else
+        session.select(address);
+    QCOMPARE(session.selectedDevice().hfid, hfid);
+    QCOMPARE(session.selectedDevice().interfaceAddress, interface);
+    QCOMPARE(session.interfaceAddress(), interface);
+    const QString selected = session.selectedDevice().address;
+    QCOMPARE(dir->log().last(), "selected Device = " + selected);
+    // Commands for the adapter go out through the interface that found it.
+    AdapterActions(session).factoryDefault(session.selectedDevice());
+    QCOMPARE(dir->calls().last(), (QStringList{interface, "apfw_factory_reset", "-m", selected}));
 }
 
 // clang-format off
@@ -447,36 +300,5 @@ void TestSession::scanKeepsLinesBeforeCap()
     QCOMPARE(dir->runningTools(), 0);
 }
 
-void TestSession::longRows()
-{
-    WindowProbe &p = openWindow();
-    // A row, its adapter's name and a banner of megabytes: the model keeps the row whole, the
-    // window shows a part, and so does a screen reader.
-    const QString model = QString(2 << 20, 'M');
-    const QString name = QString(2 << 20, 'N');
-    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + name +
-                                                   "_" + model + "_FW1.0b1_FWDate_Jan 01 2020\n"}});
-    p.session().setLocalAddresses({interfaceA()});
-    window->scanDevices();
-    QCOMPARE(p.rows(), QStringList{"D1 - " + model});
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    auto *list = p.child<QListView>("listDevice");
-    const QModelIndex row = list->model()->index(0, 0);
-    QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width() <
-                 list->fontMetrics().horizontalAdvance(QString(4 * maxShownChars, 'M')),
-             true);
-    const QString heard = QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name);
-    QVERIFY(heard.startsWith("D1 - MMM") && heard.endsWith(QChar(0x2026) + QString(", firmware 1.0")));
-    QVERIFY(heard.size() < 3 * maxShownChars);
-    p.clickRow(0);
-    QCOMPARE(p.session().selectedDevice().address, "D1");
-    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().size() < 3 * maxShownChars);
-    // No in-place editor for such a row.
-    list->edit(row);
-    QVERIFY(!list->findChild<QLineEdit *>());
-    window->close();
-}
-
-QTEST_MAIN(TestSession)
+QTEST_GUILESS_MAIN(TestSession)
 #include "tst_session.moc"

@@ -1,14 +1,18 @@
-// The main window: its form, its life from start to close, its pages and its event log.
+// The main window: its form, its life from start to close, its pages and its event log; the
+// session as the window shows it (a run, a scan, the selection); the window's pure pieces.
 #include "modalanswerer.h"
 #include "tooldir.h"
 #include "windowprobe.h"
 
-#include "window/networkpasswordprompt.h"
-#include "window/splash.h"
 #include "window/dialogdeviceinfo.h"
+#include "window/folderlock.h"
+#include "window/networkpasswordprompt.h"
+#include "window/screen.h"
+#include "window/splash.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -18,6 +22,15 @@
 
 #include <csignal>
 #include <sys/resource.h>
+
+namespace {
+const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
+const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");
+const QString hfid1 = QStringLiteral("Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014");
+const QString hfid2 = QStringLiteral("PL1200E_FW2.00b01_FWDate_Mar 03 2015");
+const QStringList discoverA{interfaceA(), "discover_list", "-t", "2"};
+const QStringList discoverB{interfaceB(), "discover_list", "-t", "2"};
+} // namespace
 
 class TestWindow : public QObject
 {
@@ -36,8 +49,23 @@ private slots:
     void logCannotBeOpened();
     void logWriteFailures();
     void missingToolAtStart();
+    void windowLivesDuringRun();
+    void batchFailures();
+    void scanState();
+    void selectionByClick();
+    void selectionOddRows();
+    void longRows();
+    void folderLock_data();
+    void folderLock();
+    void halfScreen_data();
+    void halfScreen();
+    void onScreen_data();
+    void onScreen();
 
 private:
+    // The window over two interfaces: dev1 answers through A, dev2 through B.
+    void overTwoInterfaces(WindowProbe &p);
+
     std::unique_ptr<ToolDir> dir;
 };
 
@@ -454,6 +482,304 @@ void TestWindow::missingToolAtStart()
     QVERIFY(probe.button("buttonScan")->isEnabled());
     QVERIFY2(dir->log().count("Finished pwlctl.exe status: exitCode=0, exitStatus=0, error=0.") == interfaces,
              qPrintable(dir->log().join("\n")));
+}
+
+void TestWindow::overTwoInterfaces(WindowProbe &p)
+{
+    dir->writeState({simAdapter(dev1, interfaceA(), hfid1), simAdapter(dev2, interfaceB(), hfid2)});
+    p.session().setLocalAddresses({interfaceA(), interfaceB()});
+}
+
+void TestWindow::windowLivesDuringRun()
+{
+    // A factory default of 2.5 s: the event loop turns all along, the button is busy and its
+    // caption counts the time, and a click on Scan made meanwhile is dropped.
+    Widget window;
+    WindowProbe p(window);
+    overTwoInterfaces(p);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.scanDevices();
+    p.clickRow(0);
+    p.button("buttonConfigure")->click();
+    QPushButton *button = p.button("buttonFactoryDefault");
+    dir->setFault("apfw_factory_reset", {{"delayMs", 2500}});
+    const int callsBefore = dir->calls().size();
+    QStringList captions, heard;
+    bool clicked = false;
+    QTimer timer;
+    timer.setInterval(50);
+    connect(&timer, &QTimer::timeout, [&] {
+        captions.append(button->text());
+        // Busy until the run ended; its box comes after.
+        if (button->isEnabled() && button->text() != "&Factory Default")
+            captions.append("enabled");
+        // Meanwhile the focus rests on what runs, heard by its action and time, and the other
+        // actions are heard as unavailable.
+        if (!button->isEnabled()) {
+            heard.append(
+                QAccessible::queryAccessibleInterface(window.focusWidget())->text(QAccessible::Name));
+            if (!QAccessible::queryAccessibleInterface(p.button("buttonRestart"))->state().disabled)
+                captions.append("Restart available");
+        }
+        // What a screen reader says of the button follows its caption.
+        if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) !=
+            QString(button->text()).remove('&'))
+            captions.append("name differs");
+        // A click on Scan while the tool runs.
+        if (!clicked && !button->isEnabled()) {
+            QTest::mouseClick(p.button("buttonScan"), Qt::LeftButton);
+            clicked = true;
+        }
+    });
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    timer.start();
+    button->click();
+    timer.stop();
+    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
+    QVERIFY(clicked);
+    QCOMPARE(captions.first(), "Running...");
+    QVERIFY(captions.contains("Running... 0:02"));
+    QVERIFY(!captions.contains("enabled"));
+    QVERIFY(!captions.contains("name differs"));
+    QVERIFY(!captions.contains("Restart available"));
+    QCOMPARE(heard.first(), "Factory Default: running");
+    QVERIFY2(heard.contains("Factory Default: running, 0:02"), qPrintable(heard.join('|')));
+    QCOMPARE(heard.filter(QRegularExpression("^Factory Default: running")), heard);
+    QCOMPARE(button->text(), "&Factory Default");
+    QVERIFY(button->isEnabled());
+    QCoreApplication::processEvents();
+    QCOMPARE(dir->calls().size(), callsBefore + 1); // the click on Scan neither ran nor came back afterwards
+    window.close();
+}
+
+void TestWindow::batchFailures()
+{
+    Widget window;
+    WindowProbe p(window);
+    overTwoInterfaces(p);
+    DeviceSession &session = p.session();
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    answerer.press(QMessageBox::Ok);
+    dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}});
+    const int before = dir->log().size();
+    session.runToolBatch({discoverA, discoverB, QStringList{interfaceA(), "apsta_info", "-m", dev1}}, 10000);
+    QCOMPARE(answerer.texts(), (QStringList{"pwlctl.exe crashed!", "pwlctl.exe crashed!"}));
+    QCOMPARE(answerer.seen.first().title, "Tandrel 1.01b01");
+    QCOMPARE(answerer.seen.first().className, "QMessageBox");
+    const QStringList log = dir->log().mid(before);
+    QCOMPARE(log.size(), 6);
+    QVERIFY(log.at(3).endsWith("exitStatus=1, error=1."));
+    QVERIFY(log.at(5).endsWith("exitCode=0, exitStatus=0, error=5."));
+    // A tool that is missing: tst_window's missingToolAtStart.
+}
+
+void TestWindow::scanState()
+{
+    Widget window;
+    WindowProbe p(window);
+    overTwoInterfaces(p);
+    QListView *list = p.child<QListView>("listDevice");
+    QPushButton *scan = p.button("buttonScan");
+    QPushButton *configure = p.button("buttonConfigure");
+    ModalAnswerer answerer;
+    bool listDuring = true, scanDuring = true, configureDuring = true;
+    QString captionDuring;
+    // A box during the scan is the moment to look at the controls.
+    answerer.queue([&](QDialog *box) {
+        listDuring = list->isEnabled();
+        scanDuring = scan->isEnabled();
+        configureDuring = configure->isEnabled();
+        captionDuring = scan->text();
+        box->accept();
+    });
+    dir->setFault("discover_list", {{"crash", true}, {"stdout", ""}, {"runs", 1}});
+    window.scanDevices();
+    QVERIFY(!listDuring && !scanDuring && !configureDuring);
+    QCOMPARE(captionDuring, "Running...");
+    QCOMPARE(scan->text(), "&Scan");
+    QVERIFY(scan->isEnabled() && list->isEnabled());
+    // The runs start together, so either one may be the one that crashed.
+    QCOMPARE(p.rows().size(), 1);
+    const QString survivor = p.session().devices().first().address;
+
+    p.clickRow(0);
+    QVERIFY(configure->isEnabled());
+    window.scanDevices();
+    QVERIFY(!configure->isEnabled()); // a scan always asks for a new selection
+    QCOMPARE(p.session().selectedDevice().address, survivor);
+
+    // A scan that finds nothing keeps the interface of the last one that did.
+    dir->writeState({});
+    window.scanDevices();
+    QVERIFY(p.rows().isEmpty());
+    QCOMPARE(p.session().interfaceAddress(), interfaceB());
+    QVERIFY(!configure->isEnabled());
+}
+
+void TestWindow::selectionByClick()
+{
+    Widget window;
+    WindowProbe p(window);
+    overTwoInterfaces(p);
+    window.scanDevices();
+    QCOMPARE(p.session().interfaceAddress(), interfaceB());
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, dev1);
+    QCOMPARE(p.session().selectedDevice().hfid, hfid1);
+    QCOMPARE(dir->log().last(), "selected Device = " + dev1);
+    // Commands for dev1 go out through A, where it answers, not through B.
+    QCOMPARE(p.session().interfaceAddress(), interfaceA());
+    window.show();
+    p.button("buttonConfigure")->click();
+    ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    p.button("buttonFactoryDefault")->click();
+    QCOMPARE(dir->calls().last(), (QStringList{interfaceA(), "apfw_factory_reset", "-m", dev1}));
+    QCOMPARE(answerer.texts(), QStringList{"==== SUCCESS ===="});
+    window.close();
+}
+
+void TestWindow::selectionOddRows()
+{
+    Widget window;
+    WindowProbe p(window);
+    overTwoInterfaces(p);
+    // Two records with one address: the later one stays selected.
+    dir->writeState({simAdapter(dev1, interfaceA(), "A_M1_FW1_FWDate_Jan 01 2001"),
+                     simAdapter(dev1, interfaceB(), "B_M2_FW2_FWDate_Feb 02 2002")});
+    window.scanDevices();
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
+    QCOMPARE(p.session().interfaceAddress(), interfaceB());
+
+    // A row edited in place still selects its adapter: the row, not its text, names it.
+    auto *list = p.child<QListView>("listDevice");
+    p.clickRow(1);
+    list->model()->setData(list->model()->index(1, 0), "nobody - M1");
+    p.clickRow(1);
+    QCOMPARE(p.session().selectedDevice().hfid, "B_M2_FW2_FWDate_Feb 02 2002");
+    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().contains("Name: M2"));
+    QCOMPARE(dir->log().last(), "selected Device = " + dev1);
+
+    // A record without an address is taken, but does not enable Configure.
+    const QString empty = "[discover_list] device  at X interface e hfid: E_M3_FW3\n";
+    dir->setFault("discover_list", {{"stdout", empty}});
+    window.scanDevices();
+    QCOMPARE(p.rows(), (QStringList{" - M3", " - M3"}));
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, "");
+    QVERIFY(!p.button("buttonConfigure")->isEnabled());
+}
+
+void TestWindow::longRows()
+{
+    Widget window;
+    WindowProbe p(window);
+    overTwoInterfaces(p);
+    // A row, its adapter's name and a banner of megabytes: the model keeps the row whole, the
+    // window shows a part, and so does a screen reader.
+    const QString model = QString(2 << 20, 'M');
+    const QString name = QString(2 << 20, 'N');
+    dir->setFault("discover_list", {{"stdout", "[discover_list] device D1 at X interface e hfid: " + name +
+                                                   "_" + model + "_FW1.0b1_FWDate_Jan 01 2020\n"}});
+    p.session().setLocalAddresses({interfaceA()});
+    window.scanDevices();
+    QCOMPARE(p.rows(), QStringList{"D1 - " + model});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *list = p.child<QListView>("listDevice");
+    const QModelIndex row = list->model()->index(0, 0);
+    QCOMPARE(list->itemDelegate()->sizeHint(QStyleOptionViewItem(), row).width() <
+                 list->fontMetrics().horizontalAdvance(QString(4 * maxShownChars, 'M')),
+             true);
+    const QString heard = QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name);
+    QVERIFY(heard.startsWith("D1 - MMM") && heard.endsWith(QChar(0x2026) + QString(", firmware 1.0")));
+    QVERIFY(heard.size() < 3 * maxShownChars);
+    p.clickRow(0);
+    QCOMPARE(p.session().selectedDevice().address, "D1");
+    QVERIFY(p.child<QLabel>("labelDeviceBanner")->text().size() < 3 * maxShownChars);
+    // No in-place editor for such a row.
+    list->edit(row);
+    QVERIFY(!list->findChild<QLineEdit *>());
+    window.close();
+}
+
+// clang-format off
+void TestWindow::folderLock_data()
+{
+    QTest::addColumn<QString>("owner"); // who left the lock that lies in the folder, or its text
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("this process's id: a killed Tandrel's, given out again") << "this process" << true;
+    QTest::newRow("this process's id, held as a running Tandrel holds it") << "held" << false;
+    QTest::newRow("a process that is gone") << "2000000000\nTandrel\n\n" << true;
+    QTest::newRow("nothing readable: a start cut short") << "" << true;
+    QTest::newRow("another computer, through a shared folder") << "4242\nTandrel\nanother-computer.invalid\n" << false;
+}
+// clang-format on
+
+void TestWindow::folderLock()
+{
+    QFETCH(QString, owner);
+    QFETCH(bool, taken);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // This process's lock as a running Tandrel holds it; but for one row, left where no
+    // process holds it any more.
+    QLockFile running(dir.filePath("Tandrel.lock"));
+    QVERIFY(running.tryLock(0));
+    QFile file(dir.filePath("Tandrel.lock"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = owner == "this process" ? file.readAll() : owner.toUtf8();
+    file.close();
+    if (owner != "held") {
+        running.unlock();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+    }
+    QLockFile lock(dir.filePath("Tandrel.lock"));
+    QCOMPARE(!heldByRunningTandrel(lock), taken);
+    QCOMPARE(lock.isLocked(), taken);
+}
+
+void TestWindow::halfScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QSize>("half");
+    QTest::newRow("odd sides truncate") << QRect(0, 0, 1366, 767) << QSize(683, 383);
+    QTest::newRow("even") << QRect(0, 0, 1920, 1080) << QSize(960, 540);
+    QTest::newRow("second screen") << QRect(1920, 0, 1281, 1025) << QSize(640, 512);
+    QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << QSize(0, 0);
+}
+
+void TestWindow::halfScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QSize, half);
+    QCOMPARE(halfScreenSize(screen), half);
+}
+
+// clang-format off
+void TestWindow::onScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("position");
+    // The available area of a 1920 x 1080 screen with its task bar at the bottom.
+    QTest::newRow("fits: stays") << QRect(480, 270, 960, 540) << QPoint(480, 270);
+    QTest::newRow("passes the bottom: up") << QRect(480, 270, 960, 920) << QPoint(480, 120);
+    QTest::newRow("passes the right: left") << QRect(1500, 0, 960, 540) << QPoint(960, 0);
+    QTest::newRow("above and left of the area: in") << QRect(-30, -20, 960, 540) << QPoint(0, 0);
+    QTest::newRow("taller than the area: its top on the area") << QRect(480, 270, 960, 1200) << QPoint(480, 0);
+}
+// clang-format on
+
+void TestWindow::onScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, position);
+    QCOMPARE(positionOnScreen(frame, QRect(0, 0, 1920, 1040)), position);
 }
 
 QTEST_MAIN(TestWindow)

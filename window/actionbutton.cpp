@@ -47,17 +47,6 @@ void installActionAccessibility()
     Q_UNUSED(installed)
 }
 
-QString withoutMnemonic(const QString &text)
-{
-    QString heard;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && ++i == text.size())
-            break;
-        heard += text.at(i);
-    }
-    return heard;
-}
-
 BusyFocus::BusyFocus(const CurrentAction &action, QPushButton *busy)
     : ActionButton(busy->parentWidget())
     , action(action)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/texts.h"
+
 #include <QPushButton>
 #include <QString>
 
@@ -18,9 +20,6 @@ public:
 
 // Has assistive technology hear every ActionButton as such; once for the program.
 void installActionAccessibility();
-
-// A caption as it is heard: "&Restart" is "Restart", "A && B" is "A & B".
-QString withoutMnemonic(const QString &text);
 
 // Where the focus rests while the busy button, disabled, cannot hold it: over that button, drawn
 // as its focus frame only, so that a click still lands on the button (and is dropped there). A

@@ -1,45 +1,16 @@
 #include "currentaction.h"
 
 #include "actionbutton.h"
-#include "sessionend.h"
 #include "device/toolrun.h"
+#include "sessionend.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QStringList>
 #include <QWidget>
 
 namespace {
-
-// The time that a busy caption shows: none in the first two seconds, then "0:42" or "1:02:03".
-QString elapsedText(qint64 elapsedMs)
-{
-    const qint64 seconds = elapsedMs / 1000;
-    const auto twoDigits = [](qint64 value) {
-        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-    };
-    if (seconds >= 3600)
-        return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
-    if (elapsedMs >= 2000)
-        return QStringLiteral("%1:%2").arg(seconds / 60).arg(twoDigits(seconds % 60));
-    return QString();
-}
-
-// How far the action is, as a busy caption shows it: the step of several ("2 of 3") and the time.
-QString progressText(qint64 elapsedMs, int step, int steps)
-{
-    QStringList parts;
-    if (steps > 0)
-        parts.append(QStringLiteral("%1 of %2").arg(step).arg(steps));
-    const QString time = elapsedText(elapsedMs);
-    if (!time.isEmpty())
-        parts.append(time);
-    return parts.join(QStringLiteral(", "));
-}
 
 QList<const CurrentAction *> &allActions()
 {
@@ -47,29 +18,7 @@ QList<const CurrentAction *> &allActions()
     return actions;
 }
 
-// The head, how far the action is after the separator, and that the window closes when done.
-QString busyText(QString head, const QString &separator, qint64 elapsedMs, bool closing, int step, int steps)
-{
-    const QString progress = progressText(elapsedMs, step, steps);
-    if (!progress.isEmpty())
-        head += separator + progress;
-    if (closing)
-        head += QStringLiteral(", closing when done");
-    return head;
-}
-
 } // namespace
-
-QString busyCaption(qint64 elapsedMs, bool closing, int step, int steps)
-{
-    return busyText(QStringLiteral("Running..."), QStringLiteral(" "), elapsedMs, closing, step, steps);
-}
-
-QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step, int steps)
-{
-    return busyText(withoutMnemonic(buttonText) + QStringLiteral(": running"), QStringLiteral(", "),
-                    elapsedMs, closing, step, steps);
-}
 
 CurrentAction::CurrentAction(QWidget &window)
     : window(window)

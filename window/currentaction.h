@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/texts.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
@@ -15,14 +17,6 @@ class QDeadlineTimer;
 class QPushButton;
 class ToolProcess;
 class QWidget;
-
-// The caption of a busy button: "Running...", the step of an action of several ("2 of 3"), the
-// time the action has run once that is two seconds or more ("Running... 2 of 3, 0:42"), and
-// that the window closes when the action is done.
-QString busyCaption(qint64 elapsedMs, bool closing, int step = 0, int steps = 0);
-// What a screen reader says of the action in progress: the action, named by its button's own
-// caption, and the step and time as the caption shows them ("Restart: running, 0:42").
-QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step = 0, int steps = 0);
 
 // The action in progress in a window: everything one user action does, from its first tool
 // run to its last box. While it lasts the window is drawn and answers the window system, but

@@ -1,25 +1,11 @@
 #include "devicelistmodel.h"
 
-#include "rowdelegate.h"
 #include "device/discovery.h"
-#include "device/hfid.h"
-
-QString rowDetails(const QString &hfid)
-{
-    QStringList parts;
-    const QString name = extractHfidPrefix(hfid);
-    if (!name.isEmpty())
-        parts.append(shortenedText(name));
-    // Without its marker the version's cut gives a piece of the model name.
-    const QString version = firmwareVersion(hfid);
-    if (hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate"))).contains(QLatin1String("_FW")) &&
-        !version.isEmpty())
-        parts.append(QStringLiteral("firmware ") + shortenedText(version));
-    return parts.join(QStringLiteral(", "));
-}
+#include "device/texts.h"
 
 void DeviceListModel::setDevices(const DeviceList &devices)
 {
+    this->devices = devices;
     QStringList rows;
     details.clear();
     for (const DeviceRecord &device : devices) {

@@ -5,10 +5,6 @@
 #include <QStringList>
 #include <QStringListModel>
 
-// What the device list says of an adapter beside its row: its name and its firmware
-// version, each from a bounded part of the HFID; empty when it shows neither.
-QString rowDetails(const QString &hfid);
-
 // The rows of the device list. Each row's text is "address - model", the row's key; beside
 // it the row holds its adapter's details (DetailsRole), which the row delegate draws in a
 // quieter style, and a screen reader reads the two as one (Qt::AccessibleTextRole).
@@ -21,8 +17,11 @@ public:
 
     // One row per adapter, in order.
     void setDevices(const DeviceList &devices);
+    // The row of the adapter with this address, the last one where it has several; -1 for none.
+    int lastRowOf(const QString &address) const { return lastIndexOf(devices, address); }
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
+    DeviceList devices;
     QStringList details;
 };

@@ -1,20 +1,6 @@
 #include "dialogdeviceinfo.h"
 
-#include "device/hfid.h"
 #include "ui_dialogdeviceinfo.h"
-
-QString resultWindowText(const QString &text, int maxChars)
-{
-    if (text.size() <= maxChars)
-        return text;
-    QString shown = leftWholeCharacters(text, maxChars);
-    const int lineEnd = shown.lastIndexOf(QLatin1Char('\n'));
-    if (lineEnd >= maxChars / 2)
-        shown.truncate(lineEnd + 1);
-    if (!shown.endsWith(QLatin1Char('\n')))
-        shown += QLatin1Char('\n');
-    return shown + QStringLiteral("[The output goes on. The whole of it is in Tandrel.log.]");
-}
 
 DialogDeviceInfo::DialogDeviceInfo(QWidget *parent)
     : QDialog(parent)

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "device/texts.h"
+
 #include <QDialog>
 #include <QString>
 
 namespace Ui {
 class DialogDeviceInfo;
 }
-
-// What a result window shows of a text: all of it when it is short; otherwise its beginning,
-// cut at a line end when one is near, and a last line that points to the event log.
-QString resultWindowText(const QString &text, int maxChars = 65536);
 
 // A result window: the text that the tool reported for one action.
 class DialogDeviceInfo : public QDialog

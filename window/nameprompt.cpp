@@ -4,18 +4,6 @@
 
 #include <QLabel>
 
-QString namePromptText(const QString &typed, const QString &manufacturerHfid)
-{
-    const QString question = QStringLiteral("The adapter's new name (an empty name removes it):\n");
-    const QString name = typed.trimmed();
-    const QString refusal = nameRefusal(name, manufacturerHfid);
-    if (!refusal.isEmpty())
-        return question + refusal;
-    const int left = nameRoom(manufacturerHfid) - name.size();
-    return question + (left == 1 ? QStringLiteral("1 character left.")
-                                 : QStringLiteral("%1 characters left.").arg(left));
-}
-
 NamePrompt::NamePrompt(QWidget *parent, const QString &name, const QString &manufacturerHfid)
     : QInputDialog(parent)
     , manufacturerHfid(manufacturerHfid)

@@ -1,7 +1,7 @@
 #include "rowdelegate.h"
 
-#include "devicelistmodel.h"
 #include "device/hfid.h"
+#include "devicelistmodel.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -15,13 +15,6 @@ int detailsGap(const QFontMetrics &metrics)
 }
 
 } // namespace
-
-QString shortenedText(const QString &text, int maxChars)
-{
-    if (text.size() <= maxChars)
-        return text;
-    return leftWholeCharacters(text, maxChars) + QChar(0x2026);
-}
 
 QString DeviceRowDelegate::displayText(const QVariant &value, const QLocale &locale) const
 {

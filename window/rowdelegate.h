@@ -1,14 +1,9 @@
 #pragma once
 
+#include "device/texts.h"
+
 #include <QString>
 #include <QStyledItemDelegate>
-
-// How many characters of one value the window lays out: an HFID holds at most 64 bytes,
-// and a list row or banner line far longer than the window only costs time at every paint.
-constexpr int maxShownChars = 256;
-
-// The text as it is when it is short enough, else its beginning and an ellipsis.
-QString shortenedText(const QString &text, int maxChars = maxShownChars);
 
 // Paints the device rows from a bounded part of their text, so that a row holding
 // megabytes of what a tool printed paints as fast as any other. The model keeps the whole

@@ -1,9 +1,8 @@
 #include "widget.h"
 
-#include "banner.h"
 #include "device/adaptername.h"
+#include "device/banner.h"
 #include "device/networkkey.h"
-#include "device/selection.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
 #include "nameprompt.h"
@@ -71,8 +70,7 @@ Widget::Widget(QWidget *parent)
     action.setWhenDone([this] { tellLogFailure(); });
     EventLog &log = deviceSession.log();
     if (!deviceSession.startLog(QStringLiteral("Tandrel.log"), QStringLiteral("Tandrel.previous.log")))
-        QMessageBox::warning(this, windowTitle(), logOpenFailedText(log.path(), log.errorString()),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+        tell(QMessageBox::Warning, logOpenFailedText(log.path(), log.errorString()));
 }
 
 Widget::~Widget()
@@ -95,11 +93,9 @@ void Widget::breathe()
 void Widget::batchRunEnded(const RunStatus &status)
 {
     if (status.error == QProcess::FailedToStart)
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("Failed to emit pwlctl.exe!"),
-                              QMessageBox::Ok, QMessageBox::NoButton);
+        tell(QMessageBox::Critical, QStringLiteral("Failed to emit pwlctl.exe!"));
     else if (status.error == QProcess::Crashed)
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("pwlctl.exe crashed!"), QMessageBox::Ok,
-                              QMessageBox::NoButton);
+        tell(QMessageBox::Critical, QStringLiteral("pwlctl.exe crashed!"));
 }
 
 void Widget::logWriteFailed()
@@ -114,8 +110,7 @@ void Widget::tellLogFailure()
     EventLog &log = deviceSession.log();
     if (action.inProgress() || deviceSession.endRecorded() || !log.takeWriteFailure())
         return;
-    QMessageBox::warning(this, windowTitle(), logWriteFailedText(log.path(), log.errorString()),
-                         QMessageBox::Ok, QMessageBox::NoButton);
+    tell(QMessageBox::Warning, logWriteFailedText(log.path(), log.errorString()));
 }
 
 bool Widget::allowSessionEnd()
@@ -157,7 +152,7 @@ void Widget::scanDevices()
 
 void Widget::on_listDevice_clicked(const QModelIndex &index)
 {
-    deviceSession.selectRow(index.data(Qt::DisplayRole).toString());
+    deviceSession.selectRow(index.row());
     if (!deviceSession.selectedDevice().address.isEmpty())
         ui->buttonConfigure->setEnabled(true);
     showBanner();
@@ -198,7 +193,7 @@ void Widget::focusDeviceList()
     QModelIndex row = ui->listDevice->selectionModel()->selectedIndexes().value(0);
     const QString selected = deviceSession.selectedDevice().address;
     if (!row.isValid() && !selected.isEmpty())
-        row = deviceModel.index(lastRowOf(deviceModel.stringList(), selected));
+        row = deviceModel.index(deviceModel.lastRowOf(selected));
     if (!row.isValid())
         row = deviceModel.index(0);
     // Current, not selected, after a scan: the user chooses the adapter again.
@@ -207,7 +202,8 @@ void Widget::focusDeviceList()
 
 void Widget::on_buttonShowDeviceInfo_clicked()
 {
-    perform(ui->buttonShowDeviceInfo, [this] { return actions.deviceInformation(); });
+    perform(ui->buttonShowDeviceInfo,
+            [this](const DeviceRecord &adapter) { return actions.deviceInformation(adapter); });
 }
 
 void Widget::on_buttonFactoryDefault_clicked()
@@ -217,8 +213,8 @@ void Widget::on_buttonFactoryDefault_clicked()
 
 void Widget::runFactoryDefault()
 {
-    const DeviceRecord adapter = deviceSession.selectedDevice();
-    perform(ui->buttonFactoryDefault, [this, adapter] { return actions.factoryDefault(adapter); });
+    perform(ui->buttonFactoryDefault,
+            [this](const DeviceRecord &adapter) { return actions.factoryDefault(adapter); });
 }
 
 void Widget::on_buttonFirmwareUpgrade_clicked()
@@ -230,9 +226,9 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     const bool keep = QMessageBox::information(
                           this, windowTitle(), QStringLiteral("Keep current configuration?"),
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
-    const DeviceRecord adapter = deviceSession.selectedDevice();
     perform(
-        ui->buttonFirmwareUpgrade, [=] { return actions.upgradeFirmware(adapter, path, keep); },
+        ui->buttonFirmwareUpgrade,
+        [=](const DeviceRecord &adapter) { return actions.upgradeFirmware(adapter, path, keep); },
         QStringLiteral(
             "A firmware upgrade is in progress. Ending the session now can leave the adapter unusable."),
         Afterwards::BackToList);
@@ -241,63 +237,63 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
 void Widget::on_buttonRestart_clicked()
 {
     // The button stays busy while the adapter is away.
-    perform(ui->buttonRestart, [this] { return actions.restart(); });
+    perform(ui->buttonRestart, [this](const DeviceRecord &adapter) { return actions.restart(adapter); });
 }
 
 void Widget::on_buttonRename_clicked()
 {
-    const QString hfid = deviceSession.selectedDevice().hfid;
-    const QString manufacturerHfid = hfidWithoutName(hfid);
-    // No name that fits an adapter is longer: a longer one is refused all the same.
-    QString name = leftWholeCharacters(extractHfidPrefix(hfid), maxHfidBytes);
+    const NameChoice choice = nameChoice(deviceSession.selectedDevice().hfid);
+    QString name = choice.name;
     for (;;) {
-        NamePrompt prompt(this, name, manufacturerHfid);
+        NamePrompt prompt(this, name, choice.manufacturerHfid);
         if (prompt.exec() != QDialog::Accepted)
             return;
         name = prompt.textValue().trimmed();
-        const QString refusal = nameRefusal(name, manufacturerHfid);
+        const QString refusal = nameRefusal(name, choice.manufacturerHfid);
         if (refusal.isEmpty())
             break;
         // Asked again, with what was typed.
-        QMessageBox::warning(this, windowTitle(), refusal, QMessageBox::Ok, QMessageBox::NoButton);
+        tell(QMessageBox::Warning, refusal);
     }
-    perform(ui->buttonRename, [this, name] { return actions.rename(name); });
+    perform(ui->buttonRename, [=](const DeviceRecord &adapter) { return actions.rename(adapter, name); });
 }
 
 void Widget::on_buttonSimpleConnect_clicked()
 {
-    perform(ui->buttonSimpleConnect, [this] { return actions.simpleConnect(); });
+    perform(ui->buttonSimpleConnect,
+            [this](const DeviceRecord &adapter) { return actions.simpleConnect(adapter); });
 }
 
 void Widget::on_buttonChangeKey_clicked()
 {
+    const QString interfaceAddress = deviceSession.selectedDevice().interfaceAddress;
     // Every adapter is offered only where the order that keeps the network whole is known.
-    const bool orderKnown =
-        !networkInSafeOrder(deviceSession.devices(), deviceSession.interfaceAddress()).isEmpty();
-    NetworkPasswordPrompt prompt(this, orderKnown);
+    NetworkPasswordPrompt prompt(this,
+                                 !networkInSafeOrder(deviceSession.devices(), interfaceAddress).isEmpty());
     if (prompt.exec() != QDialog::Accepted)
         return;
     const QString password = prompt.password();
     if (!prompt.everyAdapter()) {
-        perform(ui->buttonChangeKey, [this, password] { return actions.changeKey(password); });
+        perform(ui->buttonChangeKey,
+                [=](const DeviceRecord &adapter) { return actions.changeKey(adapter, password); });
         return;
     }
+    const auto progress = [this](int step, int steps) { action.setProgress(step, steps); };
     perform(
         ui->buttonChangeKey,
-        [this, password] {
-            return actions.changeKeyOnEveryAdapter(
-                password, [this](int step, int steps) { action.setProgress(step, steps); });
+        [=](const DeviceRecord &adapter) {
+            return actions.changeKeyOnEveryAdapter(adapter, password, progress);
         },
         QStringLiteral("The network password is being changed on every adapter. Ending the session now can "
                        "split the network."));
 }
 
-void Widget::perform(QPushButton *button, const std::function<ActionResult()> &work,
-                     const QString &sessionEndReason, Afterwards afterwards)
+void Widget::perform(QPushButton *button, const Action &work, const QString &sessionEndReason,
+                     Afterwards afterwards)
 {
     const CurrentAction::Scope scope(action, sessionEndReason);
     std::optional<CurrentAction::Busy> busy(std::in_place, action, button);
-    const ActionResult result = work();
+    const ActionResult result = work(deviceSession.selectedDevice());
     // An action that leads back to the list keeps its button busy until its outcome is shown.
     if (afterwards == Afterwards::Stay)
         busy.reset();
@@ -317,14 +313,25 @@ void Widget::perform(QPushButton *button, const std::function<ActionResult()> &w
 
 void Widget::showOutcome(const ActionResult &result)
 {
-    if (result.shown == ActionResult::Shown::Box) {
-        QMessageBox::information(this, windowTitle(), result.text, QMessageBox::Ok, QMessageBox::NoButton);
-    } else if (result.shown == ActionResult::Shown::ResultWindow) {
+    if (result.report == ActionResult::Report::Message) {
+        tell(QMessageBox::Information, result.text);
+    } else if (result.report != ActionResult::Report::None) {
         // A new window each time, beside the ones before; it lives as long as the main window.
         auto *window = new DialogDeviceInfo(this);
         window->setText(result.text);
-        if (result.fitToText)
+        if (result.report == ActionResult::Report::FullReport)
             window->adjustSize();
         window->show();
     }
+}
+
+void Widget::tell(QMessageBox::Icon icon, const QString &text)
+{
+    const QString title = windowTitle();
+    if (icon == QMessageBox::Critical)
+        QMessageBox::critical(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    else if (icon == QMessageBox::Warning)
+        QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    else
+        QMessageBox::information(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }

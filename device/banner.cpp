@@ -1,7 +1,7 @@
 #include "banner.h"
 
-#include "rowdelegate.h"
 #include "device/hfid.h"
+#include "device/texts.h"
 
 QString fillBanner(const QString &bannerTemplate, const QString &hfid)
 {
