@@ -9,6 +9,15 @@ QSize halfScreenSize(const QRect &screen)
     return QSize(int(screen.width() * 0.5), int(screen.height() * 0.5));
 }
 
+QSize startSize(const QWidget &window)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    const QRect screen = QApplication::desktop()->screenGeometry(&window);
+    QT_WARNING_POP
+    return halfScreenSize(screen).expandedTo(window.minimumSizeHint());
+}
+
 QPoint positionOnScreen(const QRect &frame, const QRect &available)
 {
     const auto place = [](int at, int length, int first, int room) {

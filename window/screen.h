@@ -9,6 +9,10 @@ class QWidget;
 // Half of each side of the screen, truncated toward zero (767 gives 383).
 QSize halfScreenSize(const QRect &screen);
 
+// The size a window starts with: half of its screen, or more where its layout needs more, as it
+// can on a high-DPI screen.
+QSize startSize(const QWidget &window);
+
 // Where a window's frame goes so that it lies on the available area: where it is when it
 // fits, else pushed in from the edges it passes, its top left corner kept on the area.
 QPoint positionOnScreen(const QRect &frame, const QRect &available);

@@ -7,51 +7,27 @@
 #include "mnemonicclick.h"
 #include "nameprompt.h"
 #include "networkpasswordprompt.h"
+#include "outcome.h"
+#include "pageaccessible.h"
 #include "rowdelegate.h"
 #include "screen.h"
 #include "ui_widget.h"
-#include "window/dialogdeviceinfo.h"
 
-#include <QAccessibleWidget>
-#include <QApplication>
-#include <QDesktopWidget>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <optional>
 
-namespace {
-
-// The configuration page is a group named for its adapter: a screen reader says that name as the
-// focus enters the page, before the action that has the focus.
-QAccessibleInterface *pageAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QWidget") && object && object->objectName() == QLatin1String("page_5"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
-    return nullptr;
-}
-
-} // namespace
-
 Widget::Widget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::Widget)
 {
-    static const bool pageFactoryInstalled = [] {
-        QAccessible::installFactory(pageAccessible);
-        return true;
-    }();
-    Q_UNUSED(pageFactoryInstalled)
+    installPageAccessibility();
     ui->setupUi(this);
     ui->buttonShowDeviceInfo->hide();
 
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    const QRect screen = QApplication::desktop()->screenGeometry(this);
-    QT_WARNING_POP
-    // On a high-DPI screen the layout can need more than half of it: it gets what it needs.
-    resize(halfScreenSize(screen).expandedTo(minimumSizeHint()));
+    resize(startSize(*this));
 
     bannerTemplate = ui->labelDeviceBanner->text();
     // Nothing is selected yet: a screen reader would read the template's placeholders.
@@ -70,7 +46,7 @@ Widget::Widget(QWidget *parent)
     action.setWhenDone([this] { tellLogFailure(); });
     EventLog &log = deviceSession.log();
     if (!deviceSession.startLog(QStringLiteral("Tandrel.log"), QStringLiteral("Tandrel.previous.log")))
-        tell(QMessageBox::Warning, logOpenFailedText(log.path(), log.errorString()));
+        tell(this, QMessageBox::Warning, logOpenFailedText(log.path(), log.errorString()));
 }
 
 Widget::~Widget()
@@ -93,9 +69,9 @@ void Widget::breathe()
 void Widget::batchRunEnded(const RunStatus &status)
 {
     if (status.error == QProcess::FailedToStart)
-        tell(QMessageBox::Critical, QStringLiteral("Failed to emit pwlctl.exe!"));
+        tell(this, QMessageBox::Critical, QStringLiteral("Failed to emit pwlctl.exe!"));
     else if (status.error == QProcess::Crashed)
-        tell(QMessageBox::Critical, QStringLiteral("pwlctl.exe crashed!"));
+        tell(this, QMessageBox::Critical, QStringLiteral("pwlctl.exe crashed!"));
 }
 
 void Widget::logWriteFailed()
@@ -110,7 +86,7 @@ void Widget::tellLogFailure()
     EventLog &log = deviceSession.log();
     if (action.inProgress() || deviceSession.endRecorded() || !log.takeWriteFailure())
         return;
-    tell(QMessageBox::Warning, logWriteFailedText(log.path(), log.errorString()));
+    tell(this, QMessageBox::Warning, logWriteFailedText(log.path(), log.errorString()));
 }
 
 bool Widget::allowSessionEnd()
@@ -202,8 +178,7 @@ void Widget::focusDeviceList()
 
 void Widget::on_buttonShowDeviceInfo_clicked()
 {
-    perform(ui->buttonShowDeviceInfo,
-            [this](const DeviceRecord &adapter) { return actions.deviceInformation(adapter); });
+    perform(ui->buttonShowDeviceInfo, &AdapterActions::deviceInformation);
 }
 
 void Widget::on_buttonFactoryDefault_clicked()
@@ -213,8 +188,7 @@ void Widget::on_buttonFactoryDefault_clicked()
 
 void Widget::runFactoryDefault()
 {
-    perform(ui->buttonFactoryDefault,
-            [this](const DeviceRecord &adapter) { return actions.factoryDefault(adapter); });
+    perform(ui->buttonFactoryDefault, &AdapterActions::factoryDefault);
 }
 
 void Widget::on_buttonFirmwareUpgrade_clicked()
@@ -226,18 +200,19 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     const bool keep = QMessageBox::information(
                           this, windowTitle(), QStringLiteral("Keep current configuration?"),
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
-    perform(
-        ui->buttonFirmwareUpgrade,
-        [=](const DeviceRecord &adapter) { return actions.upgradeFirmware(adapter, path, keep); },
-        QStringLiteral(
-            "A firmware upgrade is in progress. Ending the session now can leave the adapter unusable."),
-        Afterwards::BackToList);
+    const auto upgrade = [=](AdapterActions &actions, const DeviceRecord &adapter) {
+        return actions.upgradeFirmware(adapter, path, keep);
+    };
+    perform(ui->buttonFirmwareUpgrade, upgrade,
+            QStringLiteral("A firmware upgrade is in progress. Ending the session now can leave the adapter "
+                           "unusable."),
+            Afterwards::BackToList);
 }
 
 void Widget::on_buttonRestart_clicked()
 {
     // The button stays busy while the adapter is away.
-    perform(ui->buttonRestart, [this](const DeviceRecord &adapter) { return actions.restart(adapter); });
+    perform(ui->buttonRestart, &AdapterActions::restart);
 }
 
 void Widget::on_buttonRename_clicked()
@@ -253,15 +228,16 @@ void Widget::on_buttonRename_clicked()
         if (refusal.isEmpty())
             break;
         // Asked again, with what was typed.
-        tell(QMessageBox::Warning, refusal);
+        tell(this, QMessageBox::Warning, refusal);
     }
-    perform(ui->buttonRename, [=](const DeviceRecord &adapter) { return actions.rename(adapter, name); });
+    perform(ui->buttonRename, [=](AdapterActions &actions, const DeviceRecord &adapter) {
+        return actions.rename(adapter, name);
+    });
 }
 
 void Widget::on_buttonSimpleConnect_clicked()
 {
-    perform(ui->buttonSimpleConnect,
-            [this](const DeviceRecord &adapter) { return actions.simpleConnect(adapter); });
+    perform(ui->buttonSimpleConnect, &AdapterActions::simpleConnect);
 }
 
 void Widget::on_buttonChangeKey_clicked()
@@ -273,19 +249,17 @@ void Widget::on_buttonChangeKey_clicked()
     if (prompt.exec() != QDialog::Accepted)
         return;
     const QString password = prompt.password();
-    if (!prompt.everyAdapter()) {
-        perform(ui->buttonChangeKey,
-                [=](const DeviceRecord &adapter) { return actions.changeKey(adapter, password); });
-        return;
-    }
+    const bool everyAdapter = prompt.everyAdapter();
     const auto progress = [this](int step, int steps) { action.setProgress(step, steps); };
-    perform(
-        ui->buttonChangeKey,
-        [=](const DeviceRecord &adapter) {
-            return actions.changeKeyOnEveryAdapter(adapter, password, progress);
-        },
-        QStringLiteral("The network password is being changed on every adapter. Ending the session now can "
-                       "split the network."));
+    const auto change = [=](AdapterActions &actions, const DeviceRecord &adapter) {
+        return everyAdapter ? actions.changeKeyOnEveryAdapter(adapter, password, progress)
+                            : actions.changeKey(adapter, password);
+    };
+    perform(ui->buttonChangeKey, change,
+            everyAdapter
+                ? QStringLiteral("The network password is being changed on every adapter. Ending the "
+                                 "session now can split the network.")
+                : QString());
 }
 
 void Widget::perform(QPushButton *button, const Action &work, const QString &sessionEndReason,
@@ -293,7 +267,7 @@ void Widget::perform(QPushButton *button, const Action &work, const QString &ses
 {
     const CurrentAction::Scope scope(action, sessionEndReason);
     std::optional<CurrentAction::Busy> busy(std::in_place, action, button);
-    const ActionResult result = work(deviceSession.selectedDevice());
+    const ActionResult result = work(actions, deviceSession.selectedDevice());
     // An action that leads back to the list keeps its button busy until its outcome is shown.
     if (afterwards == Afterwards::Stay)
         busy.reset();
@@ -308,30 +282,5 @@ void Widget::perform(QPushButton *button, const Action &work, const QString &ses
         on_buttonBack_5_clicked();
         action.setFocusAfter(ui->listDevice);
     }
-    showOutcome(result);
-}
-
-void Widget::showOutcome(const ActionResult &result)
-{
-    if (result.report == ActionResult::Report::Message) {
-        tell(QMessageBox::Information, result.text);
-    } else if (result.report != ActionResult::Report::None) {
-        // A new window each time, beside the ones before; it lives as long as the main window.
-        auto *window = new DialogDeviceInfo(this);
-        window->setText(result.text);
-        if (result.report == ActionResult::Report::FullReport)
-            window->adjustSize();
-        window->show();
-    }
-}
-
-void Widget::tell(QMessageBox::Icon icon, const QString &text)
-{
-    const QString title = windowTitle();
-    if (icon == QMessageBox::Critical)
-        QMessageBox::critical(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
-    else if (icon == QMessageBox::Warning)
-        QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
-    else
-        QMessageBox::information(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    showOutcome(this, result);
 }

@@ -5,7 +5,6 @@
 #include "device/devicesession.h"
 #include "devicelistmodel.h"
 
-#include <QMessageBox>
 #include <QStack>
 #include <QWidget>
 
@@ -79,20 +78,15 @@ private:
 
     void runFactoryDefault();
     // What an action does to the adapter it is given: one call below the window.
-    using Action = std::function<ActionResult(const DeviceRecord &adapter)>;
+    using Action = std::function<ActionResult(AdapterActions &actions, const DeviceRecord &adapter)>;
     // Where the window is when an action is done: where it was, or back on the device list.
     enum class Afterwards { Stay, BackToList };
     // One action of the configuration page on the selected adapter: its button busy while the
-    // tool runs, then what it came to, shown. The action lasts until its box or result window
-    // is shown; the reason is what Windows shows for why the session cannot end meanwhile, when
-    // it has a better one.
+    // tool runs, then what it came to, shown (showOutcome). The action lasts until its box or
+    // result window is shown; the reason is what Windows shows for why the session cannot end
+    // meanwhile, when it has a better one.
     void perform(QPushButton *button, const Action &work, const QString &sessionEndReason = QString(),
                  Afterwards afterwards = Afterwards::Stay);
-    // What an action came to: a message in a box, or a report in a result window of its own
-    // (at the size of its text when it is read whole).
-    void showOutcome(const ActionResult &result);
-    // A message box with the window's title and one OK button.
-    void tell(QMessageBox::Icon icon, const QString &text);
 
     Ui::Widget *ui;
     DeviceSession deviceSession{this};
