@@ -1,6 +1,6 @@
 // Arbitrary HFIDs through the cutting of model name, firmware version, date and prefix.
-#include "device/banner.h"
 #include "device/adaptername.h"
+#include "device/banner.h"
 #include "device/hfid.h"
 
 #include <cstdlib>

@@ -2,6 +2,7 @@
 // stand-in tool in real processes. What the window shows of them is tst_window's.
 #include "drivenhost.h"
 #include "tooldir.h"
+#include "twoadapters.h"
 
 #include "device/adapteractions.h"
 #include "device/discovery.h"
@@ -10,12 +11,6 @@
 
 namespace {
 const qint64 smallCap = 100000;
-const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
-const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");
-const QString hfid1 = QStringLiteral("Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014");
-const QString hfid2 = QStringLiteral("PL1200E_FW2.00b01_FWDate_Mar 03 2015");
-const QStringList discoverA{interfaceA(), "discover_list", "-t", "2"};
-const QStringList discoverB{interfaceB(), "discover_list", "-t", "2"};
 
 // A device-information run for dev1 through interface A.
 ToolRun infoRun(int limitMs)

@@ -2,6 +2,7 @@
 // session as the window shows it (a run, a scan, the selection); the window's pure pieces.
 #include "modalanswerer.h"
 #include "tooldir.h"
+#include "twoadapters.h"
 #include "windowprobe.h"
 
 #include "window/dialogdeviceinfo.h"
@@ -22,15 +23,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-
-namespace {
-const QString dev1 = QStringLiteral("02:1A:7E:00:00:11");
-const QString dev2 = QStringLiteral("02:1A:7E:00:00:12");
-const QString hfid1 = QStringLiteral("Xyz_Model07_FW1.02b05_FWDate_Jan 15 2014");
-const QString hfid2 = QStringLiteral("PL1200E_FW2.00b01_FWDate_Mar 03 2015");
-const QStringList discoverA{interfaceA(), "discover_list", "-t", "2"};
-const QStringList discoverB{interfaceB(), "discover_list", "-t", "2"};
-} // namespace
 
 class TestWindow : public QObject
 {
