@@ -16,7 +16,7 @@ struct ActionResult
 {
     // What kind of report the user is given.
     enum class Report {
-        None,       // nothing: another step follows
+        None,       // nothing to tell
         Message,    // a short message to acknowledge
         ToolReport, // the tool's report, or a text as long, to read beside the window
         FullReport, // a report that is read whole, at the size of its text
@@ -79,7 +79,7 @@ private:
     // what the tool printed, or nothing.
     QString restartUntilBack(const DeviceRecord &adapter);
     // The user HFID written with set_hfid: what the tool printed when the write failed, or
-    // nothing. The record says how the run ended.
+    // nothing. The record is what the log keeps of the run.
     std::optional<QString> writeUserHfid(const DeviceRecord &adapter, const QString &hfid, RunRecord record);
 
     DeviceSession &session;

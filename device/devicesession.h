@@ -60,7 +60,8 @@ public:
     // The adapters of the last scan, and the one selected (kept over scans).
     const DeviceList &devices() const { return deviceList; }
     DeviceRecord selectedDevice() const { return selected; }
-    // The interface that commands for the selected adapter go out through.
+    // The scan interface: the selected adapter's since its selection, else the last one whose
+    // discovery found adapters. Commands for an adapter go out through its own (deviceRun).
     QString interfaceAddress() const { return scanInterface; }
 
     // One run, with its records, under its time limit; its output, and its status when asked.

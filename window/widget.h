@@ -79,7 +79,8 @@ private:
     void runFactoryDefault();
     // What an action does to the adapter it is given: one call below the window.
     using Action = std::function<ActionResult(AdapterActions &actions, const DeviceRecord &adapter)>;
-    // Where the window is when an action is done: where it was, or back on the device list.
+    // Where the window is when an action is done: where it was, or back on the device list,
+    // its button busy until its outcome is shown there.
     enum class Afterwards { Stay, BackToList };
     // One action of the configuration page on the selected adapter: its button busy while the
     // tool runs, then what it came to, shown (showOutcome). The action lasts until its box or
