@@ -78,8 +78,3 @@ DiscoveryResult parseDiscoveryOutput(const QString &output)
     }
     return result;
 }
-
-QString deviceRow(const DeviceRecord &record)
-{
-    return record.address + QStringLiteral(" - ") + modelName(record.hfid);
-}

@@ -21,6 +21,3 @@ struct DiscoveryResult
 // QRegExp: ADDRESS runs to the last " at " that still has an " interface " after it, AT to
 // the last " interface ", and HFID from the first "hfid: " after that to the end.
 DiscoveryResult parseDiscoveryOutput(const QString &output);
-
-// The row that the device list shows for a record.
-QString deviceRow(const DeviceRecord &record);

@@ -6,6 +6,7 @@
 
 #include "device/adapteractions.h"
 #include "device/discovery.h"
+#include "device/hfid.h"
 
 #include <QtTest>
 
@@ -160,10 +161,9 @@ void TestSession::scanOverTwoInterfaces()
     QVERIFY2(lastStart < firstEnd, qPrintable(QString("%1 %2").arg(lastStart).arg(firstEnd)));
     QStringList rows;
     for (const DeviceRecord &device : session.devices())
-        rows.append(deviceRow(device) + " via " + device.interfaceAddress);
-    QCOMPARE(rows,
-             (QStringList{dev1 + " - Model07 via " + interfaceA(), dev1 + " - Model07 via " + interfaceB(),
-                          dev2 + " - PL1200E via " + interfaceB()}));
+        rows.append(device.address + " " + modelName(device.hfid) + " via " + device.interfaceAddress);
+    QCOMPARE(rows, (QStringList{dev1 + " Model07 via " + interfaceA(), dev1 + " Model07 via " + interfaceB(),
+                                dev2 + " PL1200E via " + interfaceB()}));
     QCOMPARE(session.interfaceAddress(), interfaceB());
     const QStringList log = dir->log().mid(before);
     QCOMPARE(log.size(), 7);
@@ -286,7 +286,8 @@ void TestSession::scanKeepsLinesBeforeCap()
                    {"floodText", "[discover_list] still looking\n"}});
     session.scanDevices();
     QCOMPARE(session.devices().size(), 1);
-    QCOMPARE(deviceRow(session.devices().first()), "D1 - M");
+    QCOMPARE(session.devices().first().address, "D1");
+    QCOMPARE(session.devices().first().hfid, "M_FW1_FWDate_Jan 01 2001");
     QCOMPARE(session.interfaceAddress(), interfaceA());
     const QStringList log = dir->log();
     const int finished = log.lastIndexOf(QRegularExpression("^Finished pwlctl.exe status: .*"));

@@ -1,7 +1,12 @@
 #include "devicelistmodel.h"
 
-#include "device/discovery.h"
+#include "device/hfid.h"
 #include "device/texts.h"
+
+QString deviceRow(const DeviceRecord &record)
+{
+    return record.address + QStringLiteral(" - ") + modelName(record.hfid);
+}
 
 void DeviceListModel::setDevices(const DeviceList &devices)
 {

@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QStringListModel>
 
+// The row that the device list shows for a record: "address - model".
+QString deviceRow(const DeviceRecord &record);
+
 // The rows of the device list, one for each adapter it keeps. Each row's text is "address -
 // model"; beside it the row holds its adapter's details (DetailsRole), which the row delegate
 // draws in a quieter style, and a screen reader reads the two as one (Qt::AccessibleTextRole).

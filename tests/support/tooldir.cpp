@@ -179,8 +179,13 @@ int ToolDir::runningTools() const
     CloseHandle(snapshot);
     return count;
 }
+
+// Wine's memory counters of a process are not to be trusted: memory is measured on Linux.
+qint64 residentBytes()
+{
+    return 0;
+}
 #else
-// Linux only: wine's memory counters of a process are not to be trusted.
 qint64 residentBytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));

@@ -18,7 +18,7 @@ inline QString interfaceB()
     return QStringLiteral("02:00:00:00:00:0B");
 }
 
-// The resident memory of this process, in bytes (Linux).
+// The resident memory of this process, in bytes; 0 under wine, where it is not measured.
 qint64 residentBytes();
 
 // One simulated adapter for the state file.
