@@ -3,6 +3,8 @@
 #include "device/adaptername.h"
 #include "device/devicesession.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -17,6 +19,14 @@ ActionResult box(const QString &text)
 ActionResult resultWindow(const QString &text, bool succeeded = false)
 {
     return {ActionResult::Shown::ResultWindow, text, false, succeeded};
+}
+
+// The report of an action of several runs, in the log as soon as it is known: a session end or
+// a crash while it is shown leaves the truth there.
+ActionResult reported(DeviceSession &session, const QString &action, const ActionResult &result)
+{
+    session.appendLog(QStringLiteral("%1 report: %2").arg(action, result.text));
+    return result;
 }
 
 } // namespace
@@ -146,7 +156,7 @@ ActionResult AdapterActions::restart()
 {
     const QString failure = restartUntilBack();
     if (!failure.isEmpty())
-        return resultWindow(errorText(failure, true));
+        return reported(session, QStringLiteral("Restart"), resultWindow(errorText(failure, true)));
     return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
 }
 
@@ -192,6 +202,19 @@ ActionResult AdapterActions::rename(const QString &name)
     const QString refusal = nameRefusal(name, hfidWithoutName(adapter.hfid));
     if (!refusal.isEmpty())
         return resultWindow(errorText(refusal, true));
+    // Writing it again would only take the adapter off the network while it restarts.
+    if (name == extractHfidPrefix(adapter.hfid)) {
+        return box(name.isEmpty() ? QCoreApplication::translate(
+                                        "AdapterActions", "The adapter has no name already: the name is "
+                                                          "unchanged, and nothing was run.")
+                                  : QCoreApplication::translate("AdapterActions",
+                                                                "The adapter's name is \"%1\" already: the "
+                                                                "name is unchanged, and nothing was run.")
+                                        .arg(name));
+    }
+    const auto report = [this](const ActionResult &result) {
+        return reported(session, QStringLiteral("Rename"), result);
+    };
 
     const int limitMs = session.limits().longMs;
     RunStatus status;
@@ -215,14 +238,14 @@ ActionResult AdapterActions::rename(const QString &name)
         const QString what =
             name.isEmpty() ? QStringLiteral("The adapter's name could not be removed.\n")
                            : QStringLiteral("The adapter's name \"%1\" could not be written.\n").arg(name);
-        return resultWindow(errorText(what + writeOutput, true));
+        return report(resultWindow(errorText(what + writeOutput, true)));
     }
 
     const QString done = name.isEmpty() ? QStringLiteral("The adapter's name was removed.\n")
                                         : QStringLiteral("The adapter's new name was written.\n");
     const QString failure = restartUntilBack();
     if (!failure.isEmpty())
-        return resultWindow(errorText(done + failure, true));
+        return report(resultWindow(errorText(done + failure, true)));
 
     // The list shows what the adapters report now; the adapter stays selected, with the HFID
     // that a firmware upgrade keeps the name from.
@@ -240,5 +263,5 @@ ActionResult AdapterActions::rename(const QString &name)
             ? box(successHeading + QStringLiteral("\nThe adapter has no name now."))
             : box(successHeading + QStringLiteral("\nThe adapter's name is now \"%1\".").arg(name));
     result.rescanned = true;
-    return result;
+    return report(result);
 }

@@ -1,6 +1,9 @@
 #include "adaptername.h"
 
+#include "discovery.h"
 #include "hfid.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -15,7 +18,34 @@ QString describedCharacter(uint codePoint)
     return QStringLiteral("\"%1\" (%2)").arg(shown, code);
 }
 
+// The parts of a device line that the discovery reader cuts it at: a name that holds one
+// would be read wrongly by every later scan.
+QString unreadablePart(const QString &name)
+{
+    if (name.contains(QLatin1String("[discover_list]")))
+        return QStringLiteral("[discover_list]");
+    // The blank in front of a leading "interface " is the one after "hfid:".
+    if (name.startsWith(QLatin1String("interface ")))
+        return QStringLiteral("interface ");
+    if (name.contains(QLatin1String(" interface ")))
+        return QStringLiteral(" interface ");
+    return QString();
+}
+
 } // namespace
+
+QString hfidAsListed(const QString &hfid)
+{
+    const QString address = QStringLiteral("02:00:00:00:00:01");
+    // As the tool prints it, with the line that ends its list after it.
+    const QString output = QStringLiteral("[discover_list] device ") + address + QStringLiteral(" at ") +
+                           address + QStringLiteral(" interface eth0 hfid: ") + hfid +
+                           QStringLiteral("\n[discover_list] 1 device(s) found on 02:00:00:00:00:00\n");
+    const DeviceList read = parseDiscoveryOutput(output).devices;
+    if (read.size() != 1 || read.first().address != address || read.first().at != address)
+        return QString();
+    return read.first().hfid;
+}
 
 std::optional<uint> firstOutsidePrintableAscii(const QString &text)
 {
@@ -56,6 +86,17 @@ QString nameRefusal(const QString &name, const QString &manufacturerHfid)
         return QStringLiteral("This adapter takes no name: its own HFID fills the %1 bytes that it "
                               "holds.")
             .arg(maxHfidBytes);
+    if (hfidAsListed(keptUserHfid(name, manufacturerHfid)) != keptUserHfid(name, manufacturerHfid)) {
+        const QString part = unreadablePart(name);
+        if (part.isEmpty())
+            return QCoreApplication::translate(
+                "AdapterName", "The list of adapters would not read this name back whole: "
+                               "the adapter would be shown there without its name and model.");
+        return QCoreApplication::translate("AdapterName",
+                                           "The name cannot hold \"%1\": the list of adapters would read it "
+                                           "wrongly, and show the adapter without its name and model.")
+            .arg(part);
+    }
     if (name.size() > room)
         return QStringLiteral("The name is too long: this adapter takes a name of at most %1 %2.")
             .arg(room)

@@ -19,7 +19,12 @@ QString hfidWithoutName(const QString &hfid);
 // whole user HFID fits in an adapter; 0 when no name fits.
 int nameRoom(const QString &manufacturerHfid);
 
+// The HFID as a scan would list an adapter that holds it: the device line that the tool prints
+// for it, read by the discovery reader. Empty when the reader finds no whole device line.
+QString hfidAsListed(const QString &hfid);
+
 // Why an adapter with this manufacturer HFID cannot take the name: a character other than
-// printable ASCII (the first one is named), or too many characters. Empty when it can; an
-// empty name removes the name and is always taken.
+// printable ASCII (the first one is named), a part that the list of adapters would not read
+// back (hfidAsListed, the part named), or too many characters. Empty when it can; an empty
+// name removes the name and is always taken.
 QString nameRefusal(const QString &name, const QString &manufacturerHfid);

@@ -264,12 +264,14 @@ void Widget::on_buttonRename_clicked()
     const QString hfid = deviceSession.selectedDevice().hfid;
     const QString manufacturerHfid = hfidWithoutName(hfid);
     // No name that fits an adapter is longer: a longer one is refused all the same.
-    QString name = leftWholeCharacters(extractHfidPrefix(hfid), maxHfidBytes);
-    for (;;) {
-        NamePrompt prompt(this, name, manufacturerHfid);
+    QString typed = leftWholeCharacters(extractHfidPrefix(hfid), maxHfidBytes);
+    QString name;
+    for (bool askedAgain = false;; askedAgain = true) {
+        NamePrompt prompt(this, typed, manufacturerHfid, askedAgain);
         if (prompt.exec() != QDialog::Accepted)
             return;
-        name = prompt.textValue().trimmed();
+        typed = prompt.textValue();
+        name = typed.trimmed();
         const QString refusal = nameRefusal(name, manufacturerHfid);
         if (refusal.isEmpty())
             break;
@@ -335,6 +337,10 @@ void Widget::showOutcome(const ActionResult &result)
         window->setText(result.text);
         if (result.fitToText)
             window->adjustSize();
-        window->show();
+        // A window that closes when the action is done waits until its outcome has been read.
+        if (action.closeRequested())
+            window->exec();
+        else
+            window->show();
     }
 }
