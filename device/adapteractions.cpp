@@ -155,9 +155,10 @@ ActionResult AdapterActions::restoreConfiguration(const QString &hfidPrefix)
 ActionResult AdapterActions::restart()
 {
     const QString failure = restartUntilBack();
-    if (!failure.isEmpty())
-        return reported(session, QStringLiteral("Restart"), resultWindow(errorText(failure, true)));
-    return box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."));
+    return reported(session, QStringLiteral("Restart"),
+                    failure.isEmpty()
+                        ? box(successHeading + QStringLiteral("\nThe adapter restarted and answers again."))
+                        : resultWindow(errorText(failure, true)));
 }
 
 QString AdapterActions::restartUntilBack()

@@ -238,13 +238,13 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
 
     // Those that an earlier attempt gave this password are out of reach now; they are listed
     // first, as they got it first.
-    DeviceList listed = network;
+    DeviceList adapters = network;
     QVector<Fate> fates(network.size());
     int earlierCount = 0;
     for (const DeviceRecord &earlier : passwordsGiven.holding(password)) {
         if (std::none_of(network.cbegin(), network.cend(),
                          [&](const DeviceRecord &device) { return sameAdapter(device, earlier); })) {
-            listed.insert(earlierCount, earlier);
+            adapters.insert(earlierCount, earlier);
             fates.insert(earlierCount++, {Fate::EarlierAttempt, QString()});
         }
     }
@@ -252,45 +252,45 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
     // Each adapter is reached through the one by the computer, which keeps the old password
     // until the others have the new one.
     int step = 0;
-    for (int i = 0; i < listed.size(); ++i) {
+    for (int i = 0; i < adapters.size(); ++i) {
         if (fates.at(i).state == Fate::EarlierAttempt)
             continue;
         if (progress)
             progress(++step, network.size());
         ToolRun run;
-        run.arguments = deviceCommand(interfaceAddress, setPasswordCommand(password), listed.at(i).address);
+        run.arguments = deviceCommand(interfaceAddress, setPasswordCommand(password), adapters.at(i).address);
         run.timeLimitMs = session.limits().longMs;
         run.secret = password;
         RunStatus status;
         const QString output = session.runTool(run, &status);
         if (toolRunFailed(status, output)) {
             fates[i] = {Fate::Failed, maskSecret(output, password).trimmed()};
-            logFate(session, listed.at(i), fates.at(i));
+            logFate(session, adapters.at(i), fates.at(i));
             const QString text =
                 QStringLiteral(
                     "The new network password could not be set on every adapter.%1\n\n%2\n\nWhat to do: %3")
                     .arg(
-                        i < listed.size() - 1
+                        i < adapters.size() - 1
                             ? QStringLiteral(" Tandrel stopped before the adapter this computer is connected "
                                              "through, so that this computer keeps its network.")
                             : QString(),
-                        fateLines(listed, fates), whatToDoAfterFailure(fates));
+                        fateLines(adapters, fates), whatToDoAfterFailure(fates));
             return {ActionResult::Shown::ResultWindow, errorText(text, true), true, false};
         }
         fates[i].state = Fate::NewPassword;
-        passwordsGiven.record(listed.at(i), password);
-        logFate(session, listed.at(i), fates.at(i));
+        passwordsGiven.record(adapters.at(i), password);
+        logFate(session, adapters.at(i), fates.at(i));
     }
 
     session.scanDevices();
     const DeviceList found = adaptersThrough(session.devices(), interfaceAddress);
     bool allFound = true;
-    for (int i = 0; i < listed.size(); ++i) {
+    for (int i = 0; i < adapters.size(); ++i) {
         const bool again = std::any_of(found.cbegin(), found.cend(), [&](const DeviceRecord &device) {
-            return sameAdapter(device, listed.at(i));
+            return sameAdapter(device, adapters.at(i));
         });
         fates[i].state = again ? Fate::FoundAgain : Fate::NotFound;
-        logFate(session, listed.at(i), fates.at(i));
+        logFate(session, adapters.at(i), fates.at(i));
         allFound = allFound && again;
     }
     ActionResult result{ActionResult::Shown::ResultWindow, QString(), true, allFound, true};
@@ -298,7 +298,7 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
         result.text =
             QStringLiteral("==== SUCCESS ====\nThe new network password is set on every adapter, and "
                            "every adapter was found again.\n\n") +
-            fateLines(listed, fates);
+            fateLines(adapters, fates);
         return result;
     }
     result.text = errorText(
@@ -308,7 +308,7 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const QString &password, co
             "password: scan again then. One that is still missing does not share the password of this "
             "computer's adapter: bring it back into the network as its manual says, for instance with "
             "its pairing button.")
-            .arg(fateLines(listed, fates)),
+            .arg(fateLines(adapters, fates)),
         true);
     return result;
 }

@@ -201,8 +201,9 @@ xdotool key Return
 wait_for "the box to close" window_count 1
 # The same name again runs nothing and says so. A name too long is refused; the prompt asked
 # again holds it, the cursor at its end, so that one BackSpace takes its last character.
-other_window() { windows | grep -vx "$main" | head -n 1; }
-replaced() { local now; now=$(other_window); [[ -n "$now" && "$now" != "$1" ]]; }
+# A window that is only hidden is still found, until it is destroyed: the newest one counts.
+other_window() { windows | grep -vx "$main" | sort -n | tail -n 1; }
+replaced() { local now; now=$(other_window); [[ -n "$now" && "$now" -gt "$1" ]]; }
 writes_before=$(calls_of set_hfid)
 xdotool windowfocus --sync "$main"
 xdotool key alt+n
@@ -225,7 +226,7 @@ box=$(other_window)
 xdotool key Return
 wait_for "the name prompt again" replaced "$box"
 xdotool key BackSpace Return
-wait_for "the rename after one BackSpace" logged "hfid: ${long:0:27}_PL1200E_FW2.00b01_FWDate_Mar 03 2015"
+wait_for "the rename after one BackSpace" logged "found device: 02:1A:7E:00:00:02"$'\t'"02:1A:7E:00:00:01"$'\t'"${long:0:27}_PL1200E_FW2.00b01_FWDate_Mar 03 2015"
 wait_for "the box after the rename" window_count 2
 xdotool key Return
 wait_for "the box to close" window_count 1
