@@ -3,6 +3,8 @@
 #include "device/adaptername.h"
 #include "device/devicesession.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString successHeading = QStringLiteral("==== SUCCESS ====");
@@ -10,6 +12,14 @@ const QString successHeading = QStringLiteral("==== SUCCESS ====");
 ActionResult errorReport(const QString &text)
 {
     return ActionResult::toolReport(errorText(text, true));
+}
+
+// The report of an action of several runs, in the log as soon as it is known: a session end or
+// a crash while it is shown leaves the truth there.
+ActionResult reported(DeviceSession &session, const QString &action, const ActionResult &result)
+{
+    session.appendLog(QStringLiteral("%1 report: %2").arg(action, result.text));
+    return result;
 }
 
 } // namespace
@@ -155,10 +165,10 @@ std::optional<QString> AdapterActions::writeUserHfid(const DeviceRecord &adapter
 ActionResult AdapterActions::restart(const DeviceRecord &adapter)
 {
     const QString failure = restartUntilBack(adapter);
-    if (!failure.isEmpty())
-        return errorReport(failure);
-    return ActionResult::message(successHeading +
-                                 QStringLiteral("\nThe adapter restarted and answers again."));
+    return reported(session, QStringLiteral("Restart"),
+                    failure.isEmpty() ? ActionResult::message(successHeading +
+                                                              QStringLiteral("\nThe adapter restarted and answers again."))
+                                      : errorReport(failure));
 }
 
 QString AdapterActions::restartUntilBack(const DeviceRecord &adapter)
@@ -202,6 +212,19 @@ ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &
     const QString refusal = nameRefusal(name, hfidWithoutName(adapter.hfid));
     if (!refusal.isEmpty())
         return errorReport(refusal);
+    // Writing it again would only take the adapter off the network while it restarts.
+    if (name == extractHfidPrefix(adapter.hfid)) {
+        return ActionResult::message(
+            name.isEmpty() ? QCoreApplication::translate("AdapterActions", "The adapter has no name already: the "
+                                                                           "name is unchanged, and nothing was run.")
+                           : QCoreApplication::translate("AdapterActions",
+                                                         "The adapter's name is \"%1\" already: the "
+                                                         "name is unchanged, and nothing was run.")
+                                 .arg(name));
+    }
+    const auto report = [this](const ActionResult &result) {
+        return reported(session, QStringLiteral("Rename"), result);
+    };
 
     RunStatus status;
     const QString output =
@@ -223,14 +246,14 @@ ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &
         const QString what =
             name.isEmpty() ? QStringLiteral("The adapter's name could not be removed.\n")
                            : QStringLiteral("The adapter's name \"%1\" could not be written.\n").arg(name);
-        return errorReport(what + *failed);
+        return report(errorReport(what + *failed));
     }
 
     const QString done = name.isEmpty() ? QStringLiteral("The adapter's name was removed.\n")
                                         : QStringLiteral("The adapter's new name was written.\n");
     const QString failure = restartUntilBack(adapter);
     if (!failure.isEmpty())
-        return errorReport(done + failure);
+        return report(errorReport(done + failure));
 
     // The list shows what the adapters report now; the adapter stays selected, with the HFID
     // that a firmware upgrade keeps the name from.
@@ -246,5 +269,5 @@ ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &
             : ActionResult::message(successHeading +
                                     QStringLiteral("\nThe adapter's name is now \"%1\".").arg(name));
     result.rescanned = true;
-    return result;
+    return report(result);
 }

@@ -2,6 +2,7 @@
 
 #include "device/devicerecord.h"
 #include "device/hfid.h"
+#include "device/networkkey.h"
 #include "device/toolrun.h"
 
 #include <QString>
@@ -59,10 +60,11 @@ public:
     // Change Key, in networkkey.cpp beside its rules. The network password on the adapter
     // alone: the tool's own words, and what that does to the other adapters found.
     ActionResult changeKey(const DeviceRecord &adapter, const QString &password);
-    // The network password on every adapter that the adapter's interface reaches, the one this
-    // computer is connected through last (networkInSafeOrder), one run each; a failure stops
-    // before that adapter. Then a scan: every adapter found again is a success. Each adapter,
-    // with what became of it, is listed.
+    // The network password on every adapter that a scan first finds through the adapter's
+    // interface, the one this computer is connected through last (networkInSafeOrder), one run
+    // each; a failure stops before that adapter. Then a scan: every adapter found again is a
+    // success. Each adapter, with what became of it, is listed and logged as soon as it is
+    // known, those that an earlier attempt gave the same password included.
     ActionResult changeKeyOnEveryAdapter(const DeviceRecord &adapter, const QString &password,
                                          const Progress &progress = {});
     // A new name (empty: no name), refused before anything runs when the adapter would not
@@ -83,6 +85,7 @@ private:
     std::optional<QString> writeUserHfid(const DeviceRecord &adapter, const QString &hfid, RunRecord record);
 
     DeviceSession &session;
+    PasswordsGiven passwordsGiven;
 };
 
 // The judging of what the tool prints, and the texts the user is told.

@@ -1,6 +1,40 @@
 #include "adaptername.h"
 
+#include "discovery.h"
 #include "hfid.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// The parts of a device line that the discovery reader cuts it at: a name that holds one
+// would be read wrongly by every later scan.
+QString unreadablePart(const QString &name)
+{
+    if (name.contains(QLatin1String("[discover_list]")))
+        return QStringLiteral("[discover_list]");
+    // The blank in front of a leading "interface " is the one after "hfid:".
+    if (name.startsWith(QLatin1String("interface ")))
+        return QStringLiteral("interface ");
+    if (name.contains(QLatin1String(" interface ")))
+        return QStringLiteral(" interface ");
+    return QString();
+}
+
+} // namespace
+
+QString hfidAsListed(const QString &hfid)
+{
+    const QString address = QStringLiteral("02:00:00:00:00:01");
+    // As the tool prints it, with the line that ends its list after it.
+    const QString output = QStringLiteral("[discover_list] device ") + address + QStringLiteral(" at ") +
+                           address + QStringLiteral(" interface eth0 hfid: ") + hfid +
+                           QStringLiteral("\n[discover_list] 1 device(s) found on 02:00:00:00:00:00\n");
+    const DeviceList read = parseDiscoveryOutput(output).devices;
+    if (read.size() != 1 || read.first().address != address || read.first().at != address)
+        return QString();
+    return read.first().hfid;
+}
 
 std::optional<uint> firstOutsidePrintableAscii(const QString &text)
 {
@@ -15,14 +49,14 @@ std::optional<uint> firstOutsidePrintableAscii(const QString &text)
     return std::nullopt;
 }
 
-QString describedCharacter(uint codePoint, bool withCode)
+QString describedCharacter(uint codePoint)
 {
     const QString code = QStringLiteral("U+%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper();
     // A control character or a lone half of a pair is named by its code.
     if (!QChar::isPrint(codePoint) || QChar::isSurrogate(codePoint))
         return code;
     const QString shown = QString::fromUcs4(&codePoint, 1);
-    return withCode ? QStringLiteral("\"%1\" (%2)").arg(shown, code) : QStringLiteral("\"%1\"").arg(shown);
+    return QStringLiteral("\"%1\" (%2)").arg(shown, code);
 }
 
 QString hfidWithoutName(const QString &hfid)
@@ -49,13 +83,24 @@ QString nameRefusal(const QString &name, const QString &manufacturerHfid)
     if (const std::optional<uint> untaken = firstOutsidePrintableAscii(name)) {
         return QStringLiteral("The name cannot hold %1: an adapter's name takes only printable ASCII "
                               "characters (letters, digits, blanks and the signs from ! to ~).")
-            .arg(describedCharacter(*untaken, true));
+            .arg(describedCharacter(*untaken));
     }
     const int room = nameRoom(manufacturerHfid);
     if (room == 0)
         return QStringLiteral("This adapter takes no name: its own HFID fills the %1 bytes that it "
                               "holds.")
             .arg(maxHfidBytes);
+    if (hfidAsListed(keptUserHfid(name, manufacturerHfid)) != keptUserHfid(name, manufacturerHfid)) {
+        const QString part = unreadablePart(name);
+        if (part.isEmpty())
+            return QCoreApplication::translate(
+                "AdapterName", "The list of adapters would not read this name back whole: "
+                               "the adapter would be shown there without its name and model.");
+        return QCoreApplication::translate("AdapterName",
+                                           "The name cannot hold \"%1\": the list of adapters would read it "
+                                           "wrongly, and show the adapter without its name and model.")
+            .arg(part);
+    }
     if (name.size() > room)
         return QStringLiteral("The name is too long: this adapter takes a name of at most %1 %2.")
             .arg(room)
@@ -70,6 +115,12 @@ QString namePromptText(const QString &typed, const QString &manufacturerHfid)
     const QString refusal = nameRefusal(name, manufacturerHfid);
     if (!refusal.isEmpty())
         return question + refusal;
+    // Without a model the list holds no HFID that Tandrel could count from: the adapter's own
+    // is read before anything is written.
+    if (modelName(manufacturerHfid).isEmpty())
+        return question + QCoreApplication::translate("NamePrompt",
+                                                      "The list shows no model for this adapter, so Tandrel "
+                                                      "cannot tell how many characters its name may have.");
     const int left = nameRoom(manufacturerHfid) - name.size();
     return question + (left == 1 ? QStringLiteral("1 character left.")
                                  : QStringLiteral("%1 characters left.").arg(left));

@@ -12,10 +12,10 @@
 // network password take printable ASCII only. None when there is none.
 std::optional<uint> firstOutsidePrintableAscii(const QString &text);
 
-// A character that a name or a network password does not take, as the user is told of it:
-// itself in quotes where it can be seen, with its code point ("U+00E9") after it when asked
-// for; its code point alone where it cannot be seen.
-QString describedCharacter(uint codePoint, bool withCode);
+// A character that a name does not take, as the user is told of it: itself in quotes where it
+// can be seen, with its code point after it ("U+00E9"); its code point alone where it cannot be
+// seen.
+QString describedCharacter(uint codePoint);
 
 // The HFID without its name and the "_" after it: what a rename keeps of it.
 QString hfidWithoutName(const QString &hfid);
@@ -34,9 +34,14 @@ struct NameChoice
 };
 NameChoice nameChoice(const QString &hfid);
 
+// The HFID as a scan would list an adapter that holds it: the device line that the tool prints
+// for it, read by the discovery reader. Empty when the reader finds no whole device line.
+QString hfidAsListed(const QString &hfid);
+
 // Why an adapter with this manufacturer HFID cannot take the name: a character other than
-// printable ASCII (the first one is named), or too many characters. Empty when it can; an
-// empty name removes the name and is always taken.
+// printable ASCII (the first one is named), a part that the list of adapters would not read
+// back (hfidAsListed, the part named), or too many characters. Empty when it can; an empty
+// name removes the name and is always taken.
 QString nameRefusal(const QString &name, const QString &manufacturerHfid);
 
 // What the name prompt says under its question while the user types: how many characters

@@ -5,9 +5,14 @@
 #include "device/adaptername.h"
 #include "device/devicesession.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,27 +58,46 @@ QString listed(const QStringList &items)
 // What became of one adapter of the network.
 struct Fate
 {
-    enum State { NotTried, NewPassword, Failed, FoundAgain, NotFound };
+    enum State { NotTried, NewPassword, Failed, FoundAgain, NotFound, EarlierAttempt };
     State state = NotTried;
     QString words; // the tool's, for a run that failed
 };
 
-QString fateText(const Fate &fate)
+// What became of an adapter, as the user reads it, or in English for the log.
+QString fateText(const Fate &fate, bool translated = true)
 {
+    const char *text = QT_TRANSLATE_NOOP("NetworkKey", "not tried");
     switch (fate.state) {
     case Fate::NewPassword:
-        return QStringLiteral("new password");
+        text = QT_TRANSLATE_NOOP("NetworkKey", "new password");
+        break;
+    case Fate::EarlierAttempt:
+        text = QT_TRANSLATE_NOOP("NetworkKey", "new password, set by an earlier attempt");
+        break;
     case Fate::Failed:
-        return fate.words.isEmpty() ? QStringLiteral("failed; the tool printed nothing")
-                                    : QStringLiteral("failed: ") + fate.words;
+        text = fate.words.isEmpty() ? QT_TRANSLATE_NOOP("NetworkKey", "failed; the tool printed nothing")
+                                    : QT_TRANSLATE_NOOP("NetworkKey", "failed: %1");
+        break;
     case Fate::FoundAgain:
-        return QStringLiteral("found again with the new password");
+        text = QT_TRANSLATE_NOOP("NetworkKey", "found again with the new password");
+        break;
     case Fate::NotFound:
-        return QStringLiteral("not found");
+        text = QT_TRANSLATE_NOOP("NetworkKey", "not found");
+        break;
     case Fate::NotTried:
         break;
     }
-    return QStringLiteral("not tried");
+    const QString shown =
+        translated ? QCoreApplication::translate("NetworkKey", text) : QString::fromLatin1(text);
+    return fate.state == Fate::Failed && !fate.words.isEmpty() ? shown.arg(fate.words) : shown;
+}
+
+// Each adapter's outcome reaches the log as soon as it is known, so that the log tells what
+// the network is even when the session ends before the report is read.
+void logFate(DeviceSession &session, const DeviceRecord &adapter, const Fate &fate)
+{
+    session.appendLog(QStringLiteral("Network password on every adapter: %1: %2")
+                          .arg(adapterLabel(adapter), fateText(fate, false)));
 }
 
 // One line for each adapter, the one by the computer (the last) said to be so.
@@ -92,31 +116,37 @@ QString fateLines(const DeviceList &network, const QVector<Fate> &fates)
 
 QString whatToDoAfterFailure(const QVector<Fate> &fates)
 {
+    const bool changed = std::any_of(fates.cbegin(), fates.cend(), [](const Fate &fate) {
+        return fate.state == Fate::NewPassword || fate.state == Fate::EarlierAttempt;
+    });
+    if (!changed)
+        return QStringLiteral(
+            "No adapter was changed. Once the fault that the tool reports is dealt with, try "
+            "again.");
     if (fates.last().state == Fate::Failed)
         return QStringLiteral(
             "The other adapters have the new password and have left the network of this "
             "computer's adapter. Once the fault that the tool reports is dealt with, set the same "
             "password on this computer's adapter alone (\"This adapter only\"): the others join "
             "it again.");
-    if (fates.first().state == Fate::Failed)
-        return QStringLiteral(
-            "No adapter was changed. Once the fault that the tool reports is dealt with, try "
-            "again.");
-    return QStringLiteral(
-        "The adapters with the new password have left the network until this computer's "
-        "adapter has it too. Once the fault that the tool reports is dealt with, scan, then "
-        "change the key on every adapter again with the same password: the adapters found get "
-        "it, and those that have it already join them again.");
+    return QCoreApplication::translate(
+        "NetworkKey",
+        "The adapters with the new password have left the network until this computer's adapter has "
+        "it too. Once the fault that the tool reports is dealt with, change the key on every adapter "
+        "again with the same password: Tandrel scans first, the adapters found get it, and those that "
+        "have it already join them again.");
 }
 
 } // namespace
 
 QString networkPasswordProblem(const QString &password, const QString &again)
 {
-    if (const std::optional<uint> untaken = firstOutsidePrintableAscii(password)) {
-        return QStringLiteral("The password takes printable ASCII characters only: letters without accents, "
-                              "digits, blanks and the signs of an English keyboard. %1 is not one of them.")
-            .arg(describedCharacter(*untaken, false));
+    // The rule alone: a character of the password would be on the screen for anyone to read.
+    if (firstOutsidePrintableAscii(password)) {
+        return QCoreApplication::translate("NetworkKey",
+                                           "The password takes printable ASCII characters only: letters "
+                                           "without accents, digits, blanks and the signs of an English "
+                                           "keyboard.");
     }
     if (password.size() < minNetworkPasswordChars)
         return QStringLiteral("The password is too short: it takes at least %1 characters.")
@@ -185,6 +215,8 @@ ActionResult AdapterActions::changeKey(const DeviceRecord &adapter, const QStrin
                     .arg(listed(others),
                          others.size() == 1 ? QStringLiteral("it gets") : QStringLiteral("they get"));
     }
+    if (!failed)
+        passwordsGiven.record(adapter, password);
     return ActionResult::toolReport(text, !failed);
 }
 
@@ -192,44 +224,66 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
                                                      const Progress &progress)
 {
     const QString interfaceAddress = adapter.interfaceAddress;
-    const DeviceList network = networkInSafeOrder(session.devices(), interfaceAddress);
-    QString problem = networkPasswordProblem(password, password);
-    if (problem.isEmpty() && network.isEmpty())
-        problem = computerAdapterUnknownText();
+    const QString problem = networkPasswordProblem(password, password);
     if (!problem.isEmpty())
         return ActionResult::toolReport(errorText(problem, true));
+    // The network as it is now: an earlier attempt, or an adapter plugged in or out since the last
+    // scan, changes which adapters this computer reaches.
+    session.scanDevices();
+    const DeviceList network = networkInSafeOrder(session.devices(), interfaceAddress);
+    if (network.isEmpty())
+        return {ActionResult::Report::ToolReport, errorText(computerAdapterUnknownText(), true), false, true};
+
+    // Those that an earlier attempt gave this password are out of reach now; they are listed
+    // first, as they got it first.
+    DeviceList adapters = network;
+    QVector<Fate> fates(network.size());
+    int earlierCount = 0;
+    for (const DeviceRecord &earlier : passwordsGiven.holding(password)) {
+        if (std::none_of(network.cbegin(), network.cend(),
+                         [&](const DeviceRecord &device) { return sameAddress(device.address, earlier.address); })) {
+            adapters.insert(earlierCount, earlier);
+            fates.insert(earlierCount++, {Fate::EarlierAttempt, QString()});
+        }
+    }
 
     // Each adapter is reached through the one by the computer, which keeps the old password
     // until the others have the new one.
-    QVector<Fate> fates(network.size());
-    for (int i = 0; i < network.size(); ++i) {
+    int step = 0;
+    for (int i = 0; i < adapters.size(); ++i) {
+        if (fates.at(i).state == Fate::EarlierAttempt)
+            continue;
         if (progress)
-            progress(i + 1, network.size());
+            progress(++step, network.size());
         RunStatus status;
         const QString output =
-            session.runTool(passwordRun(network.at(i), password, session.limits().longMs), &status);
+            session.runTool(passwordRun(adapters.at(i), password, session.limits().longMs), &status);
         if (toolRunFailed(status, output)) {
             fates[i] = {Fate::Failed, maskSecret(output, password).trimmed()};
+            logFate(session, adapters.at(i), fates.at(i));
             const QString text =
                 QStringLiteral(
                     "The new network password could not be set on every adapter.%1\n\n%2\n\nWhat to do: %3")
                     .arg(
-                        i < network.size() - 1
+                        i < adapters.size() - 1
                             ? QStringLiteral(" Tandrel stopped before the adapter this computer is connected "
                                              "through, so that this computer keeps its network.")
                             : QString(),
-                        fateLines(network, fates), whatToDoAfterFailure(fates));
-            return {ActionResult::Report::FullReport, errorText(text, true), false};
+                        fateLines(adapters, fates), whatToDoAfterFailure(fates));
+            return {ActionResult::Report::FullReport, errorText(text, true), false, true};
         }
         fates[i].state = Fate::NewPassword;
+        passwordsGiven.record(adapters.at(i), password);
+        logFate(session, adapters.at(i), fates.at(i));
     }
 
     session.scanDevices();
     const DeviceList found = adaptersThrough(session.devices(), interfaceAddress);
     bool allFound = true;
-    for (int i = 0; i < network.size(); ++i) {
-        const bool again = lastIndexOf(found, network.at(i).address) >= 0;
+    for (int i = 0; i < adapters.size(); ++i) {
+        const bool again = lastIndexOf(found, adapters.at(i).address) >= 0;
         fates[i].state = again ? Fate::FoundAgain : Fate::NotFound;
+        logFate(session, adapters.at(i), fates.at(i));
         allFound = allFound && again;
     }
     ActionResult result{ActionResult::Report::FullReport, QString(), allFound, true};
@@ -237,7 +291,7 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
         result.text =
             QStringLiteral("==== SUCCESS ====\nThe new network password is set on every adapter, and "
                            "every adapter was found again.\n\n") +
-            fateLines(network, fates);
+            fateLines(adapters, fates);
         return result;
     }
     result.text = errorText(
@@ -247,7 +301,7 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
             "password: scan again then. One that is still missing does not share the password of this "
             "computer's adapter: bring it back into the network as its manual says, for instance with "
             "its pairing button.")
-            .arg(fateLines(network, fates)),
+            .arg(fateLines(adapters, fates)),
         true);
     return result;
 }
@@ -256,4 +310,32 @@ QString computerAdapterUnknownText()
 {
     return QStringLiteral("Tandrel cannot tell which adapter this computer is connected through, so only the "
                           "selected adapter can be changed.");
+}
+
+PasswordsGiven::PasswordsGiven()
+    : salt(QByteArray::number(QRandomGenerator::system()->generate64()))
+{}
+
+void PasswordsGiven::record(const DeviceRecord &adapter, const QString &password)
+{
+    given.erase(std::remove_if(given.begin(), given.end(),
+                               [&](const Given &earlier) { return sameAddress(earlier.adapter.address, adapter.address); }),
+                given.end());
+    given.append({adapter, hashed(password)});
+}
+
+DeviceList PasswordsGiven::holding(const QString &password) const
+{
+    DeviceList holders;
+    const QByteArray hash = hashed(password);
+    for (const Given &earlier : given) {
+        if (earlier.hash == hash)
+            holders.append(earlier.adapter);
+    }
+    return holders;
+}
+
+QByteArray PasswordsGiven::hashed(const QString &password) const
+{
+    return QCryptographicHash::hash(salt + password.toUtf8(), QCryptographicHash::Sha256);
 }

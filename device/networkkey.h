@@ -2,6 +2,8 @@
 
 #include "device/devicerecord.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Adapters form one network only while they share one network password: an adapter given
@@ -25,6 +27,28 @@ DeviceList networkInSafeOrder(const DeviceList &devices, const QString &interfac
 
 // Why only the selected adapter's password can be changed, when no order is safe.
 QString computerAdapterUnknownText();
+
+// The adapters that were given a network password in this session, each with the last one that
+// it was given; the password is kept only as a salted hash, never itself.
+class PasswordsGiven
+{
+public:
+    PasswordsGiven();
+    void record(const DeviceRecord &adapter, const QString &password);
+    // Those whose last password given is this one, in the order in which they were given it.
+    DeviceList holding(const QString &password) const;
+
+private:
+    QByteArray hashed(const QString &password) const;
+
+    struct Given
+    {
+        DeviceRecord adapter;
+        QByteArray hash;
+    };
+    QByteArray salt;
+    QList<Given> given;
+};
 
 // An adapter as the user knows it: its name (or, without one, its model) and its address.
 QString adapterLabel(const DeviceRecord &device);

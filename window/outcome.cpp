@@ -15,7 +15,7 @@ void tell(QWidget *window, QMessageBox::Icon icon, const QString &text)
         QMessageBox::information(window, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-void showOutcome(QWidget *window, const ActionResult &result)
+void showOutcome(QWidget *window, const ActionResult &result, bool closing)
 {
     if (result.report == ActionResult::Report::Message) {
         tell(window, QMessageBox::Information, result.text);
@@ -25,6 +25,9 @@ void showOutcome(QWidget *window, const ActionResult &result)
         report->setText(result.text);
         if (result.report == ActionResult::Report::FullReport)
             report->adjustSize();
-        report->show();
+        if (closing)
+            report->exec();
+        else
+            report->show();
     }
 }

@@ -218,12 +218,14 @@ void Widget::on_buttonRestart_clicked()
 void Widget::on_buttonRename_clicked()
 {
     const NameChoice choice = nameChoice(deviceSession.selectedDevice().hfid);
-    QString name = choice.name;
-    for (;;) {
-        NamePrompt prompt(this, name, choice.manufacturerHfid);
+    QString typed = choice.name;
+    QString name;
+    for (bool askedAgain = false;; askedAgain = true) {
+        NamePrompt prompt(this, typed, choice.manufacturerHfid, askedAgain);
         if (prompt.exec() != QDialog::Accepted)
             return;
-        name = prompt.textValue().trimmed();
+        typed = prompt.textValue();
+        name = typed.trimmed();
         const QString refusal = nameRefusal(name, choice.manufacturerHfid);
         if (refusal.isEmpty())
             break;
@@ -282,5 +284,5 @@ void Widget::perform(QPushButton *button, const Action &work, const QString &ses
         on_buttonBack_5_clicked();
         action.setFocusAfter(ui->listDevice);
     }
-    showOutcome(this, result);
+    showOutcome(this, result, action.closeRequested());
 }

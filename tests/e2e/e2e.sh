@@ -199,6 +199,37 @@ grep -qF '"userHfid": "Hall_PL1200E_FW2.00b01_FWDate_Mar 03 2015"' pwlctl-sim.js
 wait_for "the box after the rename" window_count 2
 xdotool key Return
 wait_for "the box to close" window_count 1
+# The same name again runs nothing and says so. A name too long is refused; the prompt asked
+# again holds it, the cursor at its end, so that one BackSpace takes its last character.
+# A window that is only hidden is still found, until it is destroyed: the newest one counts.
+other_window() { windows | grep -vx "$main" | sort -n | tail -n 1; }
+replaced() { local now; now=$(other_window); [[ -n "$now" && "$now" -gt "$1" ]]; }
+writes_before=$(calls_of set_hfid)
+xdotool windowfocus --sync "$main"
+xdotool key alt+n
+wait_for "the name prompt" window_count 2
+prompt=$(other_window)
+xdotool key Return
+wait_for "the box of the same name" replaced "$prompt"
+xdotool key Return
+wait_for "the box to close" window_count 1
+calls_are set_hfid "$writes_before" || fail "the same name was written again"
+long="Hall by the stairs, upstairs" # 28 characters: one more than the adapter takes
+xdotool windowfocus --sync "$main"
+xdotool key alt+n
+wait_for "the name prompt" window_count 2
+prompt=$(other_window)
+xdotool type --delay 20 "$long"
+xdotool key Return
+wait_for "the refusal" replaced "$prompt"
+box=$(other_window)
+xdotool key Return
+wait_for "the name prompt again" replaced "$box"
+xdotool key BackSpace Return
+wait_for "the rename after one BackSpace" logged "found device: 02:1A:7E:00:00:02"$'\t'"02:1A:7E:00:00:01"$'\t'"${long:0:27}_PL1200E_FW2.00b01_FWDate_Mar 03 2015"
+wait_for "the box after the rename" window_count 2
+xdotool key Return
+wait_for "the box to close" window_count 1
 # Change Key from the keyboard, on the page of the renamed adapter: Alt+K, the password,
 # Tab, the password again, Return. Every adapter found is the default: the other adapter first,
 # then the one this computer is connected through, then a scan that finds them both again.
@@ -217,11 +248,13 @@ wait_for "the result of Change Key" shown_windows_are 2
 runs=$(tail -n +$((calls_before + 1)) pwlctl-sim.calls | grep -o '"args":\[[^]]*\]' | sed 's/"args":\[//; s/\]//; s/"//g')
 expected_runs="$interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:02
 $interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:01"
-[[ "$(head -n 2 <<<"$runs")" == "$expected_runs" ]] || fail "Change Key ran, in order: $runs"
-[[ -z "$(tail -n +3 <<<"$runs" | grep -v ',discover_list,')" ]] || fail "Change Key ended with: $runs"
+# A scan first, on the network as it is, and one at the end.
+[[ "$(head -n 1 <<<"$runs")" == *,discover_list,* && "$(tail -n 1 <<<"$runs")" == *,discover_list,* ]] ||
+    fail "Change Key did not scan first and last: $runs"
+[[ "$(grep -v ',discover_list,' <<<"$runs")" == "$expected_runs" ]] || fail "Change Key ran, in order: $runs"
 grep -qF "$password" Tandrel.log && fail "the password reached the log"
 xdotool key Escape
 wait_for "the result window to close" shown_windows_are 1
 "$x11close" "$title"
 wait_for "Tandrel to end" closed
-echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename, a network password on every adapter"
+echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename, the same name, a refusal and one BackSpace, a network password on every adapter"

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 
 ModalAnswerer::ModalAnswerer()
 {
@@ -90,6 +91,8 @@ void ModalAnswerer::poll()
     } else if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
         record.text = files->directory().absolutePath();
         record.buttons = files->selectedFiles();
+    } else if (auto *report = dialog->findChild<QPlainTextEdit *>()) {
+        record.text = report->toPlainText(); // a result window
     }
     record.expected = !answers.isEmpty();
     seen.append(record);
