@@ -1,5 +1,6 @@
 // The session: running the tool, scanning and selecting, through the stand-in tool in real
 // processes; on its own where nothing is shown, and under the window where something is.
+#include "drivenclock.h"
 #include "drivenhost.h"
 #include "modalanswerer.h"
 #include "tooldir.h"
@@ -154,22 +155,22 @@ void TestSession::runTool()
 
 void TestSession::windowLivesDuringRun()
 {
-    // A factory default of 2.5 s: the event loop turns all along, the button is busy and its
-    // caption counts the time, and a click on Scan made meanwhile is dropped.
+    // A factory default: the event loop turns all along, the button is busy and its caption
+    // counts the time on the clock that the test moves on, and a click on Scan made meanwhile
+    // is dropped.
     WindowProbe &p = openWindow();
+    DrivenClock clock;
+    window->setActionClock(&clock);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->scanDevices();
     p.clickRow(0);
     p.button("buttonConfigure")->click();
     QPushButton *button = p.button("buttonFactoryDefault");
-    dir->setFault("apfw_factory_reset", {{"delayMs", 2500}});
     const int callsBefore = dir->calls().size();
     QStringList captions, heard;
     bool clicked = false;
-    QTimer timer;
-    timer.setInterval(50);
-    connect(&timer, &QTimer::timeout, [&] {
+    const auto look = [&] {
         captions.append(button->text());
         // Busy until the run ended; its box comes after.
         if (button->isEnabled() && button->text() != "&Factory Default")
@@ -186,8 +187,15 @@ void TestSession::windowLivesDuringRun()
         if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) !=
             QString(button->text()).remove('&'))
             captions.append("name differs");
-        // A click on Scan while the tool runs.
+    };
+    // Each time the loop turns, in the run's wait as well.
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] {
+        look();
         if (!clicked && !button->isEnabled()) {
+            // Two seconds into the run, and a click on Scan while the tool runs.
+            clock.advance(2000);
+            look();
             QTest::mouseClick(p.button("buttonScan"), Qt::LeftButton);
             clicked = true;
         }
