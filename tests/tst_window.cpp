@@ -1,8 +1,12 @@
 // The main window: its form, its life from start to close, its pages and its event log.
+#include "drivenclock.h"
 #include "modalanswerer.h"
 #include "tooldir.h"
 #include "windowprobe.h"
 
+#include "window/actionaccessible.h"
+#include "window/busycaptions.h"
+#include "window/busyfocus.h"
 #include "window/networkpasswordprompt.h"
 #include "window/splash.h"
 #include "window/dialogdeviceinfo.h"
@@ -36,6 +40,9 @@ private slots:
     void logCannotBeOpened();
     void logWriteFailures();
     void missingToolAtStart();
+    void busyCaptions_data();
+    void busyCaptions();
+    void standInOwnedByButton();
 
 private:
     std::unique_ptr<ToolDir> dir;
@@ -457,4 +464,92 @@ void TestWindow::missingToolAtStart()
 }
 
 QTEST_MAIN(TestWindow)
+// clang-format off
+void TestWindow::busyCaptions_data()
+{
+    QTest::addColumn<QStringList>("moves"); // the clock moved on (ms), "step N COUNT" or "close"
+    QTest::addColumn<QString>("caption");   // the busy button's, at the end
+    QTest::addColumn<QStringList>("told");  // what a screen reader was told again, in order
+    QTest::newRow("two seconds: the time shown, not told") << QStringList{"2000"}
+        << "Running... 0:02" << QStringList();
+    QTest::newRow("told every ten seconds") << QStringList{"2000", "8000", "5000", "5000"}
+        << "Running... 0:20" << QStringList{"Restart: running, 0:10", "Restart: running, 0:20"};
+    QTest::newRow("each step told") << QStringList{"step 1 2", "3000", "step 2 2"}
+        << "Running... 2 of 2, 0:03" << QStringList{"Restart: running, 1 of 2", "Restart: running, 2 of 2, 0:03"};
+    QTest::newRow("a close request told at once") << QStringList{"3000", "close"}
+        << "Running... 0:03, closing when done" << QStringList{"Restart: running, 0:03, closing when done"};
+    QTest::newRow("an hour") << QStringList{"3723000"} << "Running... 1:02:03"
+        << QStringList{"Restart: running, 1:02:03"};
+}
+// clang-format on
+
+void TestWindow::busyCaptions()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, told);
+    QPushButton button("&Restart");
+    QStringList heard;
+    BusyCaptions *captionsOf = nullptr;
+    BusyCaptions captions([&] { heard << captionsOf->heardName("&Restart"); });
+    captionsOf = &captions;
+    DrivenClock clock;
+    clock.advance(5000); // the action's time counts from its beginning
+    captions.setClock(&clock);
+    captions.begin();
+    captions.add(&button);
+    QCOMPARE(button.text(), "Running...");
+    for (const QString &move : moves) {
+        const QStringList words = move.split(' ');
+        if (words.first() == "step")
+            captions.setProgress(words.at(1).toInt(), words.at(2).toInt());
+        else if (move == "close")
+            captions.setClosing();
+        else
+            clock.advance(move.toLongLong()); // shown at once
+    }
+    QCOMPARE(button.text(), caption);
+    QCOMPARE(heard, told);
+    captions.end();
+    captions.giveBack(&button);
+    QCOMPARE(button.text(), "&Restart");
+}
+
+void TestWindow::standInOwnedByButton()
+{
+    // Each button's stand-in is its own, kept from one action to the next, named for the action
+    // while it stands in, and gone with its button.
+    installActionAccessibility();
+    QWidget page;
+    auto *first = new ActionButton("&First", &page);
+    auto *second = new ActionButton("&Second", &page);
+    first->setGeometry(10, 10, 80, 30);
+    second->setGeometry(10, 50, 80, 30);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    FocusKeeper keeper([](const QString &caption) { return caption + " runs"; });
+    keeper.place(first, "&First");
+    BusyFocus *standIn = first->busyFocus();
+    QVERIFY(standIn->isVisible());
+    QCOMPARE(standIn->geometry(), first->geometry());
+    QVERIFY(keeper.holdsFocus());
+    QCOMPARE(QAccessible::queryAccessibleInterface(standIn)->text(QAccessible::Name), "&First runs");
+    QVERIFY(QAccessible::queryAccessibleInterface(standIn)->state().disabled);
+    first->move(20, 90); // the layout moves the busy button: the stand-in follows
+    QCOMPARE(standIn->geometry(), first->geometry());
+    keeper.place(second, "&Second");
+    QVERIFY(!standIn->isVisible());
+    QVERIFY(second->busyFocus()->isVisible());
+    keeper.place(nullptr, QString());
+    QVERIFY(!second->busyFocus()->isVisible());
+    QVERIFY(!keeper.holdsFocus());
+    keeper.place(first, "&First");
+    QCOMPARE(first->busyFocus(), standIn);
+    keeper.place(nullptr, QString());
+    QPointer<BusyFocus> kept = standIn;
+    delete first;
+    QVERIFY(kept.isNull());
+    page.close();
+}
+
 #include "tst_window.moc"
