@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Tandrel against tools that print without measure, one interface (loopback, in a network
 # namespace of its own): for each case the time until the window shows or the result
-# window appears, and Tandrel's peak resident memory (VmHWM).
+# window appears, and Tandrel's peak resident memory (VmHWM). The window is driven by keyboard,
+# as the tests drive it; every wait has a limit, and a case that does not finish in it says so
+# and makes the script fail.
 #   flood.sh BUILD_DIR      (run inside `unshare -n`, under Xvfb)
 set -uo pipefail
 build=$1
+failed=0
+# The window comes after the scan, which the tool's time limit (30 s) ends at the latest.
+window_limit=60 result_limit=60 close_limit=10
 line='[discover_list] device 02:1A:7E:00:00:01 at 02:1A:7E:00:00:01 interface lo hfid: PL500_FW1.02b05_FWDate_Jan 15 2014\n'
 adapter='{"address": "02:1A:7E:00:00:01", "at": "02:1A:7E:00:00:01", "interface": "00:00:00:00:00:00",
           "interfaceName": "lo", "manufacturerHfid": "PL500_FW1.02b05_FWDate_Jan 15 2014",
@@ -17,6 +22,11 @@ peak() { sed -n 's/^VmHWM:\s*\([0-9]*\) kB/\1/p' "/proc/$1/status" 2>/dev/null |
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 # The result window has no title; the root window has none either.
 untitled() { xdotool search --onlyvisible --name '^$' 2>/dev/null | grep -vx "$root" | head -n 1 || true; }
+past() { (( $(echo "$(now) > $1" | bc) )); } # past DEADLINE
+unfinished() { # unfinished CASE WHAT
+    printf '%-58s did not finish: %s\n' "$1" "$2"
+    failed=1
+}
 
 run_case() { # run_case DESCRIPTION FAULTS [factory-default]
     local what=$1 faults=$2 press=${3:-}
@@ -27,8 +37,9 @@ run_case() { # run_case DESCRIPTION FAULTS [factory-default]
     printf '{"adapters": [%s], "faults": %s}' "$adapter" "$faults" > pwlctl-sim.json
     start=$(now)
     "$build/Tandrel" 2>/dev/null & local app=$!
-    local main=""
-    while kill -0 "$app" 2>/dev/null; do
+    local main="" limit
+    limit=$(echo "$start + $window_limit" | bc)
+    while kill -0 "$app" 2>/dev/null && ! past "$limit"; do
         local m; m=$(peak "$app"); [[ -n $m ]] && (( m > hwm )) && hwm=$m
         main=$(visible "^$title\$")
         [[ -n $main ]] && break
@@ -36,19 +47,23 @@ run_case() { # run_case DESCRIPTION FAULTS [factory-default]
     done
     end=$(now)
     if [[ -z $main ]]; then
-        printf '%-58s Tandrel ended before its window showed\n' "$what"
+        if kill -0 "$app" 2>/dev/null; then
+            unfinished "$what" "no window within $window_limit s"
+        else
+            unfinished "$what" "Tandrel ended before its window showed"
+        fi
+        kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
         cd /; rm -rf "$work"; return
     fi
     if [[ -n $press ]]; then
-        eval "$(xdotool getwindowgeometry --shell "$main")"
-        xdotool mousemove --window "$main" 60 62 click 1
-        sleep 0.3
-        xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT - 30)) click 1
-        sleep 0.3
-        xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT - 128)) click 1
+        # The first row (Alt+D to the list, Down chooses its first row), Configure and Factory
+        # Default, by their mnemonics.
+        xdotool windowfocus --sync "$main" 2>/dev/null || true
+        xdotool key --delay 300 alt+d Down alt+c alt+f
         # The result window has no title; it appears when the run and its reading are over.
         local runEnd="" result=""
-        while kill -0 "$app" 2>/dev/null; do
+        limit=$(echo "$(now) + $result_limit" | bc)
+        while kill -0 "$app" 2>/dev/null && ! past "$limit"; do
             local m; m=$(peak "$app"); [[ -n $m ]] && (( m > hwm )) && hwm=$m
             [[ -z $runEnd ]] && grep -q "^\[.*\] Finished pwlctl.exe status:.*" <(tail -c 200 Tandrel.log) \
                 && grep -q apfw_factory_reset Tandrel.log && runEnd=$(now)
@@ -57,15 +72,25 @@ run_case() { # run_case DESCRIPTION FAULTS [factory-default]
             sleep 0.05
         done
         end=$(now)
+        if [[ -z $result || -z $runEnd ]]; then
+            local missing="no result window"
+            [[ -z $runEnd ]] && missing="no factory default run ended"
+            kill -0 "$app" 2>/dev/null || missing="Tandrel ended"
+            unfinished "$what" "$missing within $result_limit s of the keys"
+            kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
+            cd /; rm -rf "$work"; return
+        fi
         local closeStart; closeStart=$(now)
-        # Its OK button sits in the lower right corner.
-        eval "$(xdotool getwindowgeometry --shell "$result")"
-        xdotool mousemove --window "$result" $((WIDTH - 50)) $((HEIGHT - 22)) click 1
+        # Its OK button by its mnemonic: the text holds the focus.
+        xdotool windowfocus --sync "$result" 2>/dev/null || true
+        xdotool key alt+o
         local closedIn=""
-        for _ in $(seq 200); do
+        limit=$(echo "$closeStart + $close_limit" | bc)
+        while ! past "$limit"; do
             [[ -z $(untitled) ]] && { closedIn=$(now); break; }
             sleep 0.05
         done
+        [[ -n $closedIn ]] || failed=1
         local closing="not closed"
         [[ -n $closedIn ]] && closing=$(printf 'closed %.2f s after its OK' "$(echo "$closedIn - $closeStart" | bc)")
         printf '%-58s result window %.1f s after the run ended, %s; peak %4d MiB\n' "$what" \
@@ -91,3 +116,4 @@ run_case "3. a device line, then stderr without end" \
     "{\"discover_list\": {\"stdout\": \"$line\", \"floodText\": \"0123456789abcdef\", \"floodStream\": \"stderr\"}}"
 run_case "4. factory default printing 200 MB of short lines" \
     "{\"apfw_factory_reset\": {\"stdout\": \"[apfw_factory_reset] resetting\\n\", \"floodText\": \"x\\n\", \"floodBytes\": 2e8}}" press
+exit $failed

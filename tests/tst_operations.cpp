@@ -330,8 +330,7 @@ void TestOperations::changeKey()
     }
     QPushButton *button = probe->button("buttonChangeKey");
     button->setFocus();
-    // Each run lasts long enough for the loop to turn in its wait, where the caption is seen.
-    dir->setFault("set_npw", {{"delayMs", 100}});
+    // The loop turns in each run's wait, where the caption is seen.
     QStringList seenCaptions;
     QTimer look;
     connect(&look, &QTimer::timeout, [&] {
@@ -406,8 +405,6 @@ void TestOperations::rename()
     ToolLimits limits;
     limits.askAgainMs = 100;
     probe->session().setLimits(limits);
-    // Long enough for the busy button to be seen.
-    dir->setFault("get_hfid", {{"delayMs", 300}, {"runs", 1}});
     QPushButton *button = probe->button("buttonRename");
     button->setFocus();
     ModalAnswerer answerer;
@@ -436,14 +433,14 @@ void TestOperations::rename()
         captionAtBox = button->text() + (button->isEnabled() ? "+" : "-");
         box->accept();
     });
+    // Each time the loop turns, in the runs' waits as well.
     QStringList busy;
     QTimer poll;
-    poll.setInterval(20);
     connect(&poll, &QTimer::timeout, [&] {
         if (!button->isEnabled())
             busy << button->text();
     });
-    poll.start();
+    poll.start(0);
     const QByteArray logBefore = dir->logBytes();
     button->click();
     poll.stop();

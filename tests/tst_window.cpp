@@ -1,10 +1,14 @@
 // The main window: its form, its life from start to close, its pages and its event log; the
 // session as the window shows it (a run, a scan, the selection); the window's pure pieces.
+#include "drivenclock.h"
 #include "modalanswerer.h"
 #include "tooldir.h"
 #include "twoadapters.h"
 #include "windowprobe.h"
 
+#include "window/actionaccessible.h"
+#include "window/busycaptions.h"
+#include "window/busyfocus.h"
 #include "window/dialogdeviceinfo.h"
 #include "window/folderlock.h"
 #include "window/networkpasswordprompt.h"
@@ -53,6 +57,9 @@ private slots:
     void halfScreen();
     void onScreen_data();
     void onScreen();
+    void busyCaptions_data();
+    void busyCaptions();
+    void standInOwnedByButton();
 
 private:
     // The window over two interfaces: dev1 answers through A, dev2 through B.
@@ -484,24 +491,24 @@ void TestWindow::overTwoInterfaces(WindowProbe &p)
 
 void TestWindow::windowLivesDuringRun()
 {
-    // A factory default of 2.5 s: the event loop turns all along, the button is busy and its
-    // caption counts the time, and a click on Scan made meanwhile is dropped.
+    // A factory default: the event loop turns all along, the button is busy and its caption
+    // counts the time on the clock that the test moves on, and a click on Scan made meanwhile
+    // is dropped.
     Widget window;
     WindowProbe p(window);
     overTwoInterfaces(p);
+    DrivenClock clock;
+    window.setActionClock(&clock);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.scanDevices();
     p.clickRow(0);
     p.button("buttonConfigure")->click();
     QPushButton *button = p.button("buttonFactoryDefault");
-    dir->setFault("apfw_factory_reset", {{"delayMs", 2500}});
     const int callsBefore = dir->calls().size();
     QStringList captions, heard;
     bool clicked = false;
-    QTimer timer;
-    timer.setInterval(50);
-    connect(&timer, &QTimer::timeout, [&] {
+    const auto look = [&] {
         captions.append(button->text());
         // Busy until the run ended; its box comes after.
         if (button->isEnabled() && button->text() != "&Factory Default")
@@ -518,8 +525,15 @@ void TestWindow::windowLivesDuringRun()
         if (QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) !=
             QString(button->text()).remove('&'))
             captions.append("name differs");
-        // A click on Scan while the tool runs.
+    };
+    // Each time the loop turns, in the run's wait as well.
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] {
+        look();
         if (!clicked && !button->isEnabled()) {
+            // Two seconds into the run, and a click on Scan while the tool runs.
+            clock.advance(2000);
+            look();
             QTest::mouseClick(p.button("buttonScan"), Qt::LeftButton);
             clicked = true;
         }
@@ -775,4 +789,92 @@ void TestWindow::onScreen()
 }
 
 QTEST_MAIN(TestWindow)
+// clang-format off
+void TestWindow::busyCaptions_data()
+{
+    QTest::addColumn<QStringList>("moves"); // the clock moved on (ms), "step N COUNT" or "close"
+    QTest::addColumn<QString>("caption");   // the busy button's, at the end
+    QTest::addColumn<QStringList>("told");  // what a screen reader was told again, in order
+    QTest::newRow("two seconds: the time shown, not told") << QStringList{"2000"}
+        << "Running... 0:02" << QStringList();
+    QTest::newRow("told every ten seconds") << QStringList{"2000", "8000", "5000", "5000"}
+        << "Running... 0:20" << QStringList{"Restart: running, 0:10", "Restart: running, 0:20"};
+    QTest::newRow("each step told") << QStringList{"step 1 2", "3000", "step 2 2"}
+        << "Running... 2 of 2, 0:03" << QStringList{"Restart: running, 1 of 2", "Restart: running, 2 of 2, 0:03"};
+    QTest::newRow("a close request told at once") << QStringList{"3000", "close"}
+        << "Running... 0:03, closing when done" << QStringList{"Restart: running, 0:03, closing when done"};
+    QTest::newRow("an hour") << QStringList{"3723000"} << "Running... 1:02:03"
+        << QStringList{"Restart: running, 1:02:03"};
+}
+// clang-format on
+
+void TestWindow::busyCaptions()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, told);
+    QPushButton button("&Restart");
+    QStringList heard;
+    BusyCaptions *captionsOf = nullptr;
+    BusyCaptions captions([&] { heard << captionsOf->heardName("&Restart"); });
+    captionsOf = &captions;
+    DrivenClock clock;
+    clock.advance(5000); // the action's time counts from its beginning
+    captions.setClock(&clock);
+    captions.begin();
+    captions.add(&button);
+    QCOMPARE(button.text(), "Running...");
+    for (const QString &move : moves) {
+        const QStringList words = move.split(' ');
+        if (words.first() == "step")
+            captions.setProgress(words.at(1).toInt(), words.at(2).toInt());
+        else if (move == "close")
+            captions.setClosing();
+        else
+            clock.advance(move.toLongLong()); // shown at once
+    }
+    QCOMPARE(button.text(), caption);
+    QCOMPARE(heard, told);
+    captions.end();
+    captions.giveBack(&button);
+    QCOMPARE(button.text(), "&Restart");
+}
+
+void TestWindow::standInOwnedByButton()
+{
+    // Each button's stand-in is its own, kept from one action to the next, named for the action
+    // while it stands in, and gone with its button.
+    installActionAccessibility();
+    QWidget page;
+    auto *first = new ActionButton("&First", &page);
+    auto *second = new ActionButton("&Second", &page);
+    first->setGeometry(10, 10, 80, 30);
+    second->setGeometry(10, 50, 80, 30);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    FocusKeeper keeper([](const QString &caption) { return caption + " runs"; });
+    keeper.place(first, "&First");
+    BusyFocus *standIn = first->busyFocus();
+    QVERIFY(standIn->isVisible());
+    QCOMPARE(standIn->geometry(), first->geometry());
+    QVERIFY(keeper.holdsFocus());
+    QCOMPARE(QAccessible::queryAccessibleInterface(standIn)->text(QAccessible::Name), "&First runs");
+    QVERIFY(QAccessible::queryAccessibleInterface(standIn)->state().disabled);
+    first->move(20, 90); // the layout moves the busy button: the stand-in follows
+    QCOMPARE(standIn->geometry(), first->geometry());
+    keeper.place(second, "&Second");
+    QVERIFY(!standIn->isVisible());
+    QVERIFY(second->busyFocus()->isVisible());
+    keeper.place(nullptr, QString());
+    QVERIFY(!second->busyFocus()->isVisible());
+    QVERIFY(!keeper.holdsFocus());
+    keeper.place(first, "&First");
+    QCOMPARE(first->busyFocus(), standIn);
+    keeper.place(nullptr, QString());
+    QPointer<BusyFocus> kept = standIn;
+    delete first;
+    QVERIFY(kept.isNull());
+    page.close();
+}
+
 #include "tst_window.moc"

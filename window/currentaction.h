@@ -1,18 +1,20 @@
 #pragma once
 
-#include "device/texts.h"
+#include "busycaptions.h"
+#include "busyfocus.h"
+#include "closewait.h"
+#include "inputblocker.h"
+#include "sessionend.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
-#include <QPair>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
+#include <optional>
 
-class BusyFocus;
+class ActionClock;
 class QDeadlineTimer;
 class QPushButton;
 class ToolProcess;
@@ -20,16 +22,16 @@ class QWidget;
 
 // The action in progress in a window: everything one user action does, from its first tool
 // run to its last box. While it lasts the window is drawn and answers the window system, but
-// input that arrives while the tool runs is dropped, its busy buttons count the time, and a
-// request to close the window waits until the action is done.
+// input that arrives while the tool runs is dropped (InputBlocker), its busy buttons count the
+// time (BusyCaptions), the focus rests on a stand-in for the busy button (FocusKeeper), the
+// other actions are heard as unavailable, a request to close the window waits until the action
+// is done (CloseWait) and so does the end of the session (SessionEndHold). This is the guard
+// that nests and gives the buttons back.
 class CurrentAction : public QObject
 {
 public:
     explicit CurrentAction(QWidget &window);
     ~CurrentAction() override;
-
-    // Whether an action is in progress in the window.
-    static bool inProgressIn(const QWidget *window);
 
     // One action, from its construction to its destruction. Scopes nest: a scan or a factory
     // default that a firmware upgrade runs is part of the upgrade. The reason is what Windows
@@ -65,7 +67,7 @@ public:
     };
 
     // The window was asked to close during the action; it closes when the action ends.
-    bool closeRequested() const { return closing; }
+    bool closeRequested() const { return closeWait.requested(); }
     bool inProgress() const { return depth > 0; }
 
     // Called when an action is done and the window stays open.
@@ -75,11 +77,11 @@ public:
     // the action began, on the button that started it.
     void setFocusAfter(QWidget *widget) { focusAfter = widget; }
 
-    // What a screen reader says now of the action of the button with this caption.
-    QString busyNameNow(const QString &buttonText) const;
-
     // The step of how many the action has reached; its busy buttons say so from now on.
     void setProgress(int reached, int count);
+
+    // The clock that the busy captions count on, from the next action; none: the steady clock.
+    void setClock(const ActionClock *clock);
 
     // Waits for a tool run until it ends or the deadline passes; without a process, until the
     // deadline. The window lives meanwhile; clicks, keys and wheel turns are dropped.
@@ -87,33 +89,20 @@ public:
     // Lets the window draw and answer between two long steps of the action; input is dropped.
     void breathe();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void begin(const QString &reason);
     void end();
     void enterBusy(QPushButton *button);
     void leaveBusy(QPushButton *button);
-    void showCaptions();
-    // The stand-in over the busy button that came last, holding the focus; hidden when none is.
-    void placeBusyFocus();
-    // Tells assistive technology that the window's actions became unavailable, or available again.
-    void tellAvailability();
 
     QWidget &window;
     int depth = 0;
-    bool closing = false;
-    bool dropping = false;
-    QElapsedTimer elapsed;
-    int step = 0;
-    int steps = 0; // none: the action is one step
-    QTimer clock;
-    QList<QPair<QPushButton *, QString>> busyButtons; // each with its own caption
-    QPointer<BusyFocus> busyFocus;
-    qint64 toldTens = 0; // the tens of seconds of the last name that a screen reader was told of
-    bool toldClosing = false;
-    int toldStep = 0;
+    QList<QPushButton *> busyButtons; // the last holds the focus
+    BusyCaptions captions;
+    CloseWait closeWait;
+    FocusKeeper focus;
+    InputBlocker input;
+    std::optional<SessionEndHold> sessionEnd;
     QPointer<QWidget> focusBefore;
     QPointer<QWidget> focusAfter;
     std::function<void()> whenDone;

@@ -31,6 +31,9 @@ public:
     // The session below the window: its event log, its limits, the adapters and the runs.
     DeviceSession &session() { return deviceSession; }
 
+    // The clock that the busy captions count an action's time on; a test drives its own.
+    void setActionClock(const ActionClock *clock) { action.setClock(clock); }
+
     // Scans for adapters, as the Scan button does.
     void scanDevices();
 

@@ -56,12 +56,11 @@ press_return_in() { # press_return_in WINDOW
     xdotool key Return
 }
 start() { "$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!; }
-click_first_row() { # click_first_row WINDOW: a click on the first row of the device list
+first_row_y() { # first_row_y WINDOW: where the first row of the device list is drawn, if it is
     # Where it lies depends on the fonts that wine finds: it is looked for in the window's
     # picture, the first line of text below the list's top edge, which the middle of the
     # window meets first.
-    local y
-    y=$(import -window "$1" -depth 8 ppm:- | python3 -c '
+    import -window "$1" -depth 8 ppm:- 2>/dev/null | python3 -c '
 import sys
 data = sys.stdin.buffer.read()
 fields = data.split(maxsplit=4)
@@ -69,15 +68,22 @@ width, height, pixels = int(fields[1]), int(fields[2]), fields[4]
 def dark(x, y, limit):
     r, g, b = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
     return r + g + b < limit
-top = next(y for y in range(height) if dark(width // 2, y, 3 * 200))
-rows = [y for y in range(top + 2, height) if any(dark(x, y, 3 * 128) for x in range(width // 40, width // 4))]
+top = next((y for y in range(height) if dark(width // 2, y, 3 * 200)), None)
+rows = [] if top is None else [y for y in range(top + 2, height) if any(dark(x, y, 3 * 128) for x in range(width // 40, width // 4))]
+if not rows:
+    sys.exit(1)
 band = [rows[0]]
 while band[-1] + 1 in rows:
     band.append(band[-1] + 1)
-print(band[len(band) // 2])')
-    [[ -n $y ]] || fail "no row in the device list"
+print(band[len(band) // 2])'
+}
+row_drawn() { first_row_y "$1" >/dev/null; }
+click_first_row() { # click_first_row WINDOW: a click on the first row of the device list
+    local y
+    y=$(first_row_y "$1") || fail "no row in the device list"
     xdotool mousemove --window "$1" $((WIDTH / 20 + 20)) "$y" click 1
 }
+picture() { import -window "$1" -depth 8 ppm:- 2>/dev/null | md5sum; }
 close_main() {
     "$x11close" "$title" || fail "no window to close"
     wait_for "Tandrel to end" closed
@@ -88,7 +94,8 @@ close_main() {
 printf '{"adapters": [], "faults": {"discover_list": {"crash": true, "stdout": ""}}}' > pwlctl-sim.json
 start
 wait_for "the first discovery" logged "Emitting pwlctl.exe "
-sleep 1 # the batch starts all of its runs at once
+# The batch starts all of its runs at once, before it waits for them: the first box comes after.
+wait_for "the first crash box" any_window
 emitted=$(count "Emitting pwlctl.exe ")
 # Each run's status line follows its box, once the box is answered.
 finished_at_least() { (( $(count "Finished pwlctl.exe") >= $1 )); }
@@ -114,7 +121,7 @@ main=$(windows | head -n 1)
 interface=$(sed -n 's/.*"interface": "\(.*\)".*/\1/p' pwlctl-sim.json | head -n 1)
 [[ -n "$interface" ]] || { close_main; echo "SKIP: wine reports no interface with a hardware address"; exit 77; }
 wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
-sleep 1
+wait_for "the device list's rows drawn" row_drawn "$main"
 [[ -n $shot ]] && import -window "$main" "$shot"
 # The first row, then Configure and Factory Default by their mnemonics.
 eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -152,12 +159,11 @@ xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key alt+f
 wait_for "the long reset" resets_are 3
 "$wine_run" "$winprobe" watch "$title" 8 > watch.txt 2>&1 & watcher=$!
-sleep 3
 "$wine_run" "$winprobe" close "$title" || fail "no window to post WM_CLOSE to"
-sleep 2
-closed && fail "Tandrel ended in the middle of a reset"
 wait "$watcher" || fail "Windows found the window hung during the reset: $(tr -d '\r' < watch.txt)"
-wait_for "the long reset's box" window_count 2
+box_or_end() { window_count 2 || closed; }
+wait_for "the long reset's box" box_or_end
+closed && fail "Tandrel ended in the middle of a reset"
 press_return_in "$(windows | grep -vx "$main" | head -n 1)"
 wait_for "Tandrel to end after the reset" closed
 wait "$app" || fail "Tandrel.exe exited with $?"
@@ -186,14 +192,18 @@ wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key --delay 300 alt+d Down alt+c alt+f
 wait_for "the reset" resets_are 4
-sleep 2
 set +e; "$wine_run" wineboot --end-session >/dev/null 2>&1; refused=$?; set -e
 (( refused != 0 )) || fail "the session end was not refused in the middle of a reset"
 closed && fail "Tandrel ended in the middle of a reset"
 wait_for "the reset's box" window_count 2
 press_return_in "$(windows | grep -vx "$main" | head -n 1)"
 wait_for "the box to close" window_count 1
-sleep 1
+# Tandrel still answers: Back, and Down selects the other adapter.
+selections=$(count "selected Device = ")
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key --delay 300 alt+less Down
+answered() { closed || (( $(count "selected Device = ") > selections )); }
+wait_for "Tandrel to answer keys after the session end it refused" answered
 closed && fail "Tandrel closed after the session end that it refused"
 [[ $(tail -c 2 Tandrel.log | od -An -tx1 | tr -d ' \n') == 0d0a ]] || fail "the log does not end in a whole record"
 "$wine_run" wineboot --end-session >/dev/null 2>&1 || fail "the session end was refused with no run"
@@ -203,11 +213,14 @@ wait_for "Tandrel to end with the session" closed
 echo "PASS: a session end refused during a reset, Tandrel open after it; with no run, Tandrel closed at once"
 
 # 4. At 192 DPI.
-on_screen() { # on_screen WHERE: the window's frame lies within the work area
+on_screen() { # on_screen WHERE: waits until the window's frame lies within the work area
     local _w l t r b _a wl wt wr wb
-    read -r _w l t r b _a wl wt wr wb < <("$wine_run" "$winprobe" rect "$title" | tr -d '\r')
-    (( l >= wl && t >= wt && r <= wr && b <= wb )) \
-        || fail "on $1 the window ($l $t $r $b) passes the screen's work area ($wl $wt $wr $wb)"
+    for _ in $(seq 50); do
+        read -r _w l t r b _a wl wt wr wb < <("$wine_run" "$winprobe" rect "$title" | tr -d '\r')
+        (( l >= wl && t >= wt && r <= wr && b <= wb )) && return 0
+        sleep 0.1
+    done
+    fail "on $1 the window ($l $t $r $b) passes the screen's work area ($wl $wt $wr $wb)"
 }
 dpi 192
 rm -f Tandrel.log pwlctl-sim.calls
@@ -215,14 +228,16 @@ start
 wait_for "the main window at 192 DPI" window_count 1
 main=$(windows | head -n 1)
 wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
-sleep 1
+wait_for "the device list's rows drawn at 192 DPI" row_drawn "$main"
 on_screen "the device list"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 click_first_row "$main"
 wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
 xdotool windowfocus --sync "$main" 2>/dev/null || true
+list_picture=$(picture "$main")
 xdotool key alt+c
-sleep 1
+page_shown() { [[ $(picture "$main") != "$list_picture" ]]; }
+wait_for "the configuration page at 192 DPI" page_shown
 on_screen "the configuration page"
 log_before=$(cat Tandrel.log)
 "$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & second=$!
