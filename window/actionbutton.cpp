@@ -13,5 +13,3 @@ BusyFocus *ActionButton::busyFocus()
         standIn = new BusyFocus(this);
     return standIn;
 }
-
-}
