@@ -3,6 +3,9 @@
 #include "rowdelegate.h"
 #include "device/discovery.h"
 #include "device/hfid.h"
+#include "device/networkupgrade.h"
+
+#include <QCoreApplication>
 
 QString rowDetails(const QString &hfid)
 {
@@ -18,13 +21,21 @@ QString rowDetails(const QString &hfid)
     return parts.join(QStringLiteral(", "));
 }
 
+QString thisComputerDetails(const QString &details)
+{
+    return details.isEmpty() ? QCoreApplication::translate("DeviceListModel", "this computer")
+                             : QCoreApplication::translate("DeviceListModel", "%1, this computer").arg(details);
+}
+
 void DeviceListModel::setDevices(const DeviceList &devices)
 {
     QStringList rows;
     details.clear();
+    const QString computer = computerAdapterAddress(devices);
     for (const DeviceRecord &device : devices) {
         rows.append(deviceRow(device));
-        details.append(rowDetails(device.hfid));
+        const bool byComputer = !computer.isEmpty() && device.address.compare(computer, Qt::CaseInsensitive) == 0;
+        details.append(byComputer ? thisComputerDetails(rowDetails(device.hfid)) : rowDetails(device.hfid));
     }
     setStringList(rows);
 }

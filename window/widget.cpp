@@ -3,6 +3,7 @@
 #include "banner.h"
 #include "device/adaptername.h"
 #include "device/networkkey.h"
+#include "device/networkupgrade.h"
 #include "device/selection.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
@@ -11,6 +12,7 @@
 #include "rowdelegate.h"
 #include "screen.h"
 #include "ui_widget.h"
+#include "upgradescopeprompt.h"
 #include "window/dialogdeviceinfo.h"
 
 #include <QAccessibleWidget>
@@ -231,6 +233,21 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
                           this, windowTitle(), QStringLiteral("Keep current configuration?"),
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
     const DeviceRecord adapter = deviceSession.selectedDevice();
+    const DeviceList sameModel = adaptersOfModel(deviceSession.devices(), adapter);
+    const auto scope = sameModel.size() < 2 ? UpgradeScopePrompt::Scope::ThisAdapter
+                                            : UpgradeScopePrompt(this, adapter, sameModel).ask();
+    if (scope == UpgradeScopePrompt::Scope::Cancelled)
+        return;
+    if (scope == UpgradeScopePrompt::Scope::EveryAdapter) {
+        perform(
+            ui->buttonFirmwareUpgrade,
+            [=] {
+                return upgradeEveryAdapterOfModel(deviceSession, actions, adapter, path, keep,
+                                                  [this](int step, int steps) { action.setProgress(step, steps); });
+            },
+            NetworkUpgrade::sessionEndReason(), Afterwards::BackToList);
+        return;
+    }
     perform(
         ui->buttonFirmwareUpgrade, [=] { return actions.upgradeFirmware(adapter, path, keep); },
         QStringLiteral(

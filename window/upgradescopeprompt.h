@@ -1,0 +1,29 @@
+#pragma once
+
+#include "device/devicerecord.h"
+
+#include <QMessageBox>
+
+// Whether a firmware upgrade is for the selected adapter alone or for every adapter of its
+// model that the last scan listed. Asked only when there are others: "This adapter only" is
+// the default, so that Return upgrades the selected adapter as ever; Cancel runs nothing.
+class UpgradeScopePrompt : public QMessageBox
+{
+    Q_OBJECT
+
+public:
+    enum class Scope { Cancelled, ThisAdapter, EveryAdapter };
+
+    // sameModel: the adapters of the selected one's model, the selected one among them.
+    UpgradeScopePrompt(QWidget *parent, const DeviceRecord &selected, const DeviceList &sameModel);
+
+    // What the prompt asks: the others, each by name and address.
+    static QString question(const DeviceRecord &selected, const DeviceList &sameModel);
+
+    // Asks, and tells what the user chose.
+    Scope ask();
+
+private:
+    QPushButton *everyAdapter = nullptr;
+    QPushButton *thisAdapter = nullptr;
+};
