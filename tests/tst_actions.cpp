@@ -577,7 +577,8 @@ void TestActions::upgradeEveryAdapter()
     for (const QString &adapter : adapters) {
         const QString n = adapter.left(1), model = adapter.section(':', 1);
         const QString manufacturer = model.isEmpty() ? factoryHfid : model + "_FW2.00b01_FWDate_Mar 03 2015";
-        QJsonObject record = simAdapter(address(n), interfaceA(), names[n] + "_" + manufacturer, manufacturer);
+        QJsonObject record =
+            simAdapter(address(n), interfaceA(), names[n] + "_" + manufacturer, manufacturer);
         record["at"] = address(adapter.mid(2, 1));
         if (n == away)
             record["awayCalls"] = 1;

@@ -290,7 +290,8 @@ void TestOperations::upgradeScope()
     QFETCH(QStringList, runs);
     QFETCH(QString, told);
     const QString dev2 = "02:1A:7E:00:00:12";
-    dir->writeState({simAdapter(dev1, interfaceA(), userHfid, factoryHfid), simAdapter(dev2, interfaceA(), beside)});
+    dir->writeState(
+        {simAdapter(dev1, interfaceA(), userHfid, factoryHfid), simAdapter(dev2, interfaceA(), beside)});
     window->scanDevices();
     probe->clickRow(0);
     probe->button("buttonConfigure")->click();
@@ -317,9 +318,10 @@ void TestOperations::upgradeScope()
     QCOMPARE(made, runs);
     if (!answer.isEmpty()) {
         const SeenDialog question = answerer.seen.at(2);
-        QCOMPARE(question.text, "The last scan also listed one other adapter of model PL500:\n- Den (" + dev2 +
-                                    ")\n\nThey can all get this firmware, one at a time, in an order that keeps this "
-                                    "computer's way to the others: the adapter this computer is connected through last.");
+        QCOMPARE(question.text,
+                 "The last scan also listed one other adapter of model PL500:\n- Den (" + dev2 +
+                     ")\n\nThey can all get this firmware, one at a time, in an order that keeps this "
+                     "computer's way to the others: the adapter this computer is connected through last.");
         QCOMPARE(QSet<QString>(question.buttons.begin(), question.buttons.end()),
                  (QSet<QString>{"Upgrade &all 2", "&This adapter only", "Cancel"}));
     } else {

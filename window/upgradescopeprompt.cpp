@@ -6,26 +6,30 @@
 #include <QPushButton>
 
 UpgradeScopePrompt::UpgradeScopePrompt(QWidget *parent, const DeviceRecord &selected,
-                                       const DeviceList &sameModel)
+                                       const DeviceList &sameModel, const QString &computer)
     : QMessageBox(parent)
 {
     setWindowTitle(parent ? parent->window()->windowTitle() : QString());
     setIcon(QMessageBox::Question);
-    setText(question(selected, sameModel));
+    setText(question(selected, sameModel, computer));
     everyAdapter = addButton(tr("Upgrade &all %n", nullptr, int(sameModel.size())), QMessageBox::AcceptRole);
     thisAdapter = addButton(tr("&This adapter only"), QMessageBox::AcceptRole);
-    const QPushButton *cancel = addButton(QMessageBox::Cancel);
-    Q_UNUSED(cancel)
+    addButton(QMessageBox::Cancel);
     setDefaultButton(thisAdapter);
     setEscapeButton(QMessageBox::Cancel);
 }
 
-QString UpgradeScopePrompt::question(const DeviceRecord &selected, const DeviceList &sameModel)
+QString UpgradeScopePrompt::question(const DeviceRecord &selected, const DeviceList &sameModel,
+                                     const QString &computer)
 {
     QStringList others;
     for (const DeviceRecord &device : sameModel) {
-        if (device.address.compare(selected.address, Qt::CaseInsensitive) != 0)
-            others.append(QStringLiteral("- ") + adapterLabel(device));
+        if (device.address.compare(selected.address, Qt::CaseInsensitive) == 0)
+            continue;
+        others.append(
+            device.address.compare(computer, Qt::CaseInsensitive) == 0
+                ? tr("- %1, the adapter this computer is connected through").arg(adapterLabel(device))
+                : QStringLiteral("- ") + adapterLabel(device));
     }
     // English without a translation shows the source text: the one adapter has its own.
     const QString listed =

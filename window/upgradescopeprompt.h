@@ -14,11 +14,14 @@ class UpgradeScopePrompt : public QMessageBox
 public:
     enum class Scope { Cancelled, ThisAdapter, EveryAdapter };
 
-    // sameModel: the adapters of the selected one's model, the selected one among them.
-    UpgradeScopePrompt(QWidget *parent, const DeviceRecord &selected, const DeviceList &sameModel);
+    // sameModel: the adapters of the selected one's model, the selected one among them;
+    // computer: the address of the adapter that this computer is connected through, if known.
+    UpgradeScopePrompt(QWidget *parent, const DeviceRecord &selected, const DeviceList &sameModel,
+                       const QString &computer);
 
-    // What the prompt asks: the others, each by name and address.
-    static QString question(const DeviceRecord &selected, const DeviceList &sameModel);
+    // What the prompt asks: the others, each by name and address, this computer's said to be so.
+    static QString question(const DeviceRecord &selected, const DeviceList &sameModel,
+                            const QString &computer);
 
     // Asks, and tells what the user chose.
     Scope ask();

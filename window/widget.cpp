@@ -234,16 +234,20 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
     const DeviceRecord adapter = deviceSession.selectedDevice();
     const DeviceList sameModel = adaptersOfModel(deviceSession.devices(), adapter);
-    const auto scope = sameModel.size() < 2 ? UpgradeScopePrompt::Scope::ThisAdapter
-                                            : UpgradeScopePrompt(this, adapter, sameModel).ask();
+    const auto scope =
+        sameModel.size() < 2
+            ? UpgradeScopePrompt::Scope::ThisAdapter
+            : UpgradeScopePrompt(this, adapter, sameModel, computerAdapterAddress(deviceSession.devices()))
+                  .ask();
     if (scope == UpgradeScopePrompt::Scope::Cancelled)
         return;
     if (scope == UpgradeScopePrompt::Scope::EveryAdapter) {
         perform(
             ui->buttonFirmwareUpgrade,
             [=] {
-                return upgradeEveryAdapterOfModel(deviceSession, actions, adapter, path, keep,
-                                                  [this](int step, int steps) { action.setProgress(step, steps); });
+                return upgradeEveryAdapterOfModel(
+                    deviceSession, actions, adapter, path, keep,
+                    [this](int step, int steps) { action.setProgress(step, steps); });
             },
             NetworkUpgrade::sessionEndReason(), Afterwards::BackToList);
         return;
