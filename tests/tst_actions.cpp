@@ -39,6 +39,11 @@ private slots:
 private:
     // The selected adapter as a scan finds it, and the tool's record of calls emptied.
     void selectAdapter(const QString &hfid);
+    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`), of model PL500
+    // unless another follows (":PL1200E"), named for rooms; `away` answers no command, once.
+    void selectInNetwork(const QStringList &adapters, const QString &away, const QString &selected);
+    // The subcommands that the tool was called with, in order, each with the adapter's last digit.
+    QStringList runsByAdapter() const;
     // The subcommands that the tool was called with, in order.
     QStringList subcommands() const;
     QStringList logSince(int before) const { return dir->log().mid(before); }
@@ -71,6 +76,35 @@ void TestActions::cleanup()
     session.reset();
     QCOMPARE(dir->runningTools(), 0);
     dir.reset();
+}
+
+void TestActions::selectInNetwork(const QStringList &adapters, const QString &away, const QString &selected)
+{
+    const auto address = [](const QString &n) { return "02:1A:7E:00:00:0" + n; };
+    const QMap<QString, QString> names{{"1", "Living room"}, {"2", "Office"}, {"3", "Den"}, {"4", "Attic"}};
+    QJsonArray state;
+    for (const QString &adapter : adapters) {
+        const QString n = adapter.left(1), model = adapter.section(':', 1);
+        const QString manufacturer = model.isEmpty() ? factoryHfid : model + "_FW2.00b01_FWDate_Mar 03 2015";
+        QJsonObject record =
+            simAdapter(address(n), interfaceA(), names[n] + "_" + manufacturer, manufacturer);
+        record["at"] = address(adapter.mid(2, 1));
+        if (n == away)
+            record["awayCalls"] = 1;
+        state.append(record);
+    }
+    dir->writeState(state);
+    session->scanDevices();
+    session->selectRow(address(selected));
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+}
+
+QStringList TestActions::runsByAdapter() const
+{
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    return made;
 }
 
 void TestActions::selectAdapter(const QString &hfid)
@@ -436,8 +470,7 @@ void TestActions::rename()
 // clang-format off
 void TestActions::networkPassword_data()
 {
-    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`); 1>1 names itself.
-    QTest::addColumn<QStringList>("adapters");
+    QTest::addColumn<QStringList>("adapters"); // as selectInNetwork takes them; 1>1 names itself
     QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("everyAdapter");
     QTest::addColumn<QString>("away");      // the adapter that answers no command, once
@@ -480,28 +513,12 @@ void TestActions::networkPassword()
     QFETCH(QStringList, runs);
     QFETCH(QStringList, told);
     QFETCH(QStringList, foundAfter);
-    const auto address = [](const QString &n) { return "02:1A:7E:00:00:0" + n; };
-    const QMap<QString, QString> names{{"1", "Living room"}, {"2", "Office"}, {"3", "Den"}};
-    QJsonArray state;
-    for (const QString &adapter : adapters) {
-        const QString n = adapter.section('>', 0, 0);
-        QJsonObject record = simAdapter(address(n), interfaceA(), names[n] + "_" + factoryHfid);
-        record["at"] = address(adapter.section('>', 1));
-        if (n == away)
-            record["awayCalls"] = 1;
-        state.append(record);
-    }
-    dir->writeState(state);
-    session->scanDevices();
-    session->selectRow(address(selected));
-    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+    selectInNetwork(adapters, away, selected);
 
     const QString password = "new network 42";
     const ActionResult result =
         everyAdapter ? actions->changeKeyOnEveryAdapter(password) : actions->changeKey(password);
-    QStringList made;
-    for (const QStringList &call : dir->calls())
-        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    const QStringList made = runsByAdapter();
     QCOMPARE(made, runs);
     QVERIFY(!dir->logBytes().contains(password.toUtf8()));
     QVERIFY(!result.text.contains(password));
@@ -522,9 +539,7 @@ void TestActions::networkPassword()
 // clang-format off
 void TestActions::upgradeEveryAdapter_data()
 {
-    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`), of model PL500
-    // unless another follows (":PL1200E").
-    QTest::addColumn<QStringList>("adapters");
+    QTest::addColumn<QStringList>("adapters"); // as selectInNetwork takes them
     QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("keep");
     QTest::addColumn<QString>("away");      // the adapter that answers no command, once
@@ -571,32 +586,14 @@ void TestActions::upgradeEveryAdapter()
     QFETCH(QStringList, order);
     QFETCH(QStringList, runs);
     QFETCH(QStringList, told);
-    const auto address = [](const QString &n) { return "02:1A:7E:00:00:0" + n; };
-    const QMap<QString, QString> names{{"1", "Living room"}, {"2", "Office"}, {"3", "Den"}, {"4", "Attic"}};
-    QJsonArray state;
-    for (const QString &adapter : adapters) {
-        const QString n = adapter.left(1), model = adapter.section(':', 1);
-        const QString manufacturer = model.isEmpty() ? factoryHfid : model + "_FW2.00b01_FWDate_Mar 03 2015";
-        QJsonObject record =
-            simAdapter(address(n), interfaceA(), names[n] + "_" + manufacturer, manufacturer);
-        record["at"] = address(adapter.mid(2, 1));
-        if (n == away)
-            record["awayCalls"] = 1;
-        state.append(record);
-    }
-    dir->writeState(state);
-    session->scanDevices();
-    session->selectRow(address(selected));
-    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+    selectInNetwork(adapters, away, selected);
     const int before = dir->log().size();
 
     QStringList steps;
     const ActionResult result = upgradeEveryAdapterOfModel(
         *session, *actions, session->selectedDevice(), firmware, keep,
         [&](int step, int count) { steps << QString::number(step) + "/" + QString::number(count); });
-    QStringList made;
-    for (const QStringList &call : dir->calls())
-        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    const QStringList made = runsByAdapter();
     QCOMPARE(made, runs);
     QVERIFY(result.rescanned);
     QCOMPARE(result.succeeded, told.first() == "==== SUCCESS ====");
