@@ -228,6 +228,15 @@ ActionResult upgradeEveryAdapterOfModel(DeviceSession &session, AdapterActions &
     for (int rest = step + 1; rest < steps; ++rest)
         session.appendLog(NetworkUpgrade::logRecord(rest + 1, steps, order.at(rest), fates.at(rest)));
 
+    // The last adapter upgraded restarts last: a scan at once could miss it, or, when it is this
+    // computer's adapter, every adapter behind it. The scan waits until it answers.
+    int lastUpgraded = -1;
+    for (int i = 0; i < steps; ++i) {
+        if (fates.at(i).state == AdapterUpgradeFate::Upgraded && fates.at(i).afterwardsOk)
+            lastUpgraded = i;
+    }
+    if (lastUpgraded >= 0)
+        session.askUntilBack(order.at(lastUpgraded), session.limits().adapterBackMs, true);
     // The result tells what the adapters report now, also when the window closes afterwards.
     session.scanDevices();
     bool allFound = true;

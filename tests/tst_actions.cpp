@@ -555,24 +555,24 @@ void TestActions::upgradeEveryAdapter_data()
     const QString keptLine = "upgraded from firmware 1.02 to 2.01, its name kept";
     QTest::newRow("every adapter of the model: the others first, the computer's last, then a scan")
         << network << "2" << true << "" << QStringList{"2", "3", "1"}
-        << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"discover_list"})
+        << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"get_hfid 1", "discover_list"})
         << QStringList{"==== SUCCESS ====", "The new firmware is on all 3 adapters of this model", office + keptLine,
                        den + keptLine, livingRoom + keptLine};
     QTest::newRow("a failure on the second: nothing more runs, each adapter's state told")
         << network << "2" << false << "3" << QStringList{"2", "3", "1"}
-        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 3", "discover_list"}
+        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 3", "get_hfid 2", "discover_list"}
         << QStringList{"==== ERROR ====", "stopped at Den (02:1A:7E:00:00:03)", "Tandrel stopped before the adapter this computer",
                        office + "upgraded from firmware 1.02 to 2.01 and reset to its factory defaults",
                        den + "the upgrade failed\n  [upgrade_ggl] Error: no device 02:1A:7E:00:00:03", livingRoom + "not tried",
                        "What to do: "};
     QTest::newRow("no adapter known as this computer's: the selected one last")
         << QStringList{"2>1", "1>2", "3>1"} << "1" << true << "" << QStringList{"2", "3", "1"}
-        << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"discover_list"})
+        << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"get_hfid 1", "discover_list"})
         << QStringList{"==== SUCCESS ====", office + keptLine, den + keptLine, "- Living room (02:1A:7E:00:00:01): " + keptLine};
     QTest::newRow("this computer's adapter of another model: the list's order")
         << QStringList{"2>4", "4>4:PL1200E", "3>4", "1>4"} << "3" << false << "" << QStringList{"2", "3", "1"}
         << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 3", "apfw_factory_reset 3",
-                       "upgrade_ggl 1", "apfw_factory_reset 1", "discover_list"}
+                       "upgrade_ggl 1", "apfw_factory_reset 1", "get_hfid 1", "discover_list"}
         << QStringList{"==== SUCCESS ====", "- Living room (02:1A:7E:00:00:01): upgraded"};
 }
 // clang-format on

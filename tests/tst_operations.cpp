@@ -278,7 +278,7 @@ void TestOperations::upgradeScope_data()
     // Neither adapter names itself: the selected one last.
     QTest::newRow("another of its model, Upgrade all 2: the other first, one scan")
         << den << "Upgrade &all 2"
-        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 1", "apfw_factory_reset 1", "discover_list"}
+        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 1", "apfw_factory_reset 1", "get_hfid 1", "discover_list"}
         << "==== SUCCESS ====\nThe new firmware is on all 2 adapters of this model";
 }
 // clang-format on
