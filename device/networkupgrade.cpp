@@ -78,6 +78,29 @@ DeviceList upgradeOrder(const DeviceList &devices, const DeviceRecord &selected)
     return order;
 }
 
+QString NetworkUpgrade::upgradedText(const AdapterUpgradeFate &fate)
+{
+    const QString &before = fate.versionBefore, &after = fate.versionAfter;
+    if (!fate.foundAgain) {
+        if (!fate.keep)
+            return fate.afterwardsOk
+                       ? tr("upgraded from firmware %1 and reset to its factory defaults, not found again")
+                             .arg(before)
+                       : tr("upgraded from firmware %1, its factory reset failed, not found again")
+                             .arg(before);
+        return fate.afterwardsOk
+                   ? tr("upgraded from firmware %1, its name kept, not found again").arg(before)
+                   : tr("upgraded from firmware %1, its name not kept, not found again").arg(before);
+    }
+    if (!fate.keep)
+        return fate.afterwardsOk
+                   ? tr("upgraded from firmware %1 to %2 and reset to its factory defaults")
+                         .arg(before, after)
+                   : tr("upgraded from firmware %1 to %2, its factory reset failed").arg(before, after);
+    return fate.afterwardsOk ? tr("upgraded from firmware %1 to %2, its name kept").arg(before, after)
+                             : tr("upgraded from firmware %1 to %2, its name not kept").arg(before, after);
+}
+
 QString NetworkUpgrade::fateLines(const DeviceList &order, const QVector<AdapterUpgradeFate> &fates,
                                   bool byComputerLast)
 {
@@ -88,7 +111,6 @@ QString NetworkUpgrade::fateLines(const DeviceList &order, const QVector<Adapter
             byComputerLast && i == order.size() - 1
                 ? tr("%1, the adapter this computer is connected through").arg(adapterLabel(order.at(i)))
                 : adapterLabel(order.at(i));
-        const QString before = fate.versionBefore, after = fate.versionAfter;
         QString what;
         switch (fate.state) {
         case AdapterUpgradeFate::NotTried:
@@ -98,30 +120,7 @@ QString NetworkUpgrade::fateLines(const DeviceList &order, const QVector<Adapter
             what = fate.foundAgain ? tr("the upgrade failed") : tr("the upgrade failed, and not found again");
             break;
         case AdapterUpgradeFate::Upgraded:
-            if (fate.foundAgain) {
-                what =
-                    fate.keep
-                        ? fate.afterwardsOk
-                              ? tr("upgraded from firmware %1 to %2, its name kept").arg(before, after)
-                              : tr("upgraded from firmware %1 to %2, its name not kept").arg(before, after)
-                    : fate.afterwardsOk
-                        ? tr("upgraded from firmware %1 to %2 and reset to its factory defaults")
-                              .arg(before, after)
-                        : tr("upgraded from firmware %1 to %2, its factory reset failed").arg(before, after);
-            } else {
-                what =
-                    fate.keep
-                        ? fate.afterwardsOk
-                              ? tr("upgraded from firmware %1, its name kept, not found again").arg(before)
-                              : tr("upgraded from firmware %1, its name not kept, not found "
-                                   "again")
-                                    .arg(before)
-                    : fate.afterwardsOk
-                        ? tr("upgraded from firmware %1 and reset to its factory defaults, not found again")
-                              .arg(before)
-                        : tr("upgraded from firmware %1, its factory reset failed, not found again")
-                              .arg(before);
-            }
+            what = upgradedText(fate);
             break;
         }
         lines.append(tr("- %1: %2").arg(label, what));
@@ -180,10 +179,12 @@ QString NetworkUpgrade::logRecord(int step, int steps, const DeviceRecord &adapt
         what = QStringLiteral("the upgrade failed");
         break;
     case AdapterUpgradeFate::Upgraded:
-        what = fate.keep           ? fate.afterwardsOk ? QStringLiteral("upgraded, its name kept")
-                                                       : QStringLiteral("upgraded, its name not kept")
-                         : fate.afterwardsOk ? QStringLiteral("upgraded and reset to its factory defaults")
-                                   : QStringLiteral("upgraded, its factory reset failed");
+        if (fate.keep)
+            what = fate.afterwardsOk ? QStringLiteral("upgraded, its name kept")
+                                     : QStringLiteral("upgraded, its name not kept");
+        else
+            what = fate.afterwardsOk ? QStringLiteral("upgraded and reset to its factory defaults")
+                                     : QStringLiteral("upgraded, its factory reset failed");
         break;
     }
     return QStringLiteral("Firmware upgrade %1 of %2, %3: %4")

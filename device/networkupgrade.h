@@ -47,6 +47,8 @@ public:
     // computer's when it is (byComputerLast).
     static QString fateLines(const DeviceList &order, const QVector<AdapterUpgradeFate> &fates,
                              bool byComputerLast);
+    // What became of an adapter that has the new firmware, as its line in the report says.
+    static QString upgradedText(const AdapterUpgradeFate &fate);
     // The whole report: headed "==== SUCCESS ====" only when every adapter was upgraded and
     // found again.
     static QString report(const DeviceList &order, const QVector<AdapterUpgradeFate> &fates,

@@ -542,7 +542,7 @@ void TestActions::upgradeEveryAdapter_data()
     QTest::addColumn<QStringList>("adapters"); // as selectInNetwork takes them
     QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("keep");
-    QTest::addColumn<QString>("away");      // the adapter that answers no command, once
+    QTest::addColumn<QString>("away");      // the adapter that answers no command, once; "name": a set_hfid fails
     QTest::addColumn<QStringList>("order"); // the adapters of the model in the order of the upgrade
     QTest::addColumn<QStringList>("runs");  // subcommand and adapter
     QTest::addColumn<QStringList>("told");  // lines of the result, in order
@@ -565,6 +565,14 @@ void TestActions::upgradeEveryAdapter_data()
                        office + "upgraded from firmware 1.02 to 2.01 and reset to its factory defaults",
                        den + "the upgrade failed\n  [upgrade_ggl] Error: no device 02:1A:7E:00:00:03", livingRoom + "not tried",
                        "What to do: "};
+    // The firmware is in, but the name is not: that adapter may not be as the user left it.
+    QTest::newRow("a name not written back on the first: nothing more runs")
+        << network << "2" << true << "name" << QStringList{"2", "3", "1"}
+        << QStringList{"upgrade_ggl 2", "get_hfid 2", "set_hfid 2", "discover_list"}
+        << QStringList{"==== ERROR ====", "stopped at Office (02:1A:7E:00:00:02)",
+                       office + "upgraded from firmware 1.02 to 2.01, its name not kept\n  The adapter's name "
+                                "\"Office_PL500_FW2.01b03_FWDate_Jun 30 2016\" could not be written.\n  [set_hfid] Error: flash full",
+                       den + "not tried", livingRoom + "not tried"};
     QTest::newRow("no adapter known as this computer's: the selected one last")
         << QStringList{"2>1", "1>2", "3>1"} << "1" << true << "" << QStringList{"2", "3", "1"}
         << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"get_hfid 1", "discover_list"})
@@ -587,6 +595,8 @@ void TestActions::upgradeEveryAdapter()
     QFETCH(QStringList, runs);
     QFETCH(QStringList, told);
     selectInNetwork(adapters, away, selected);
+    if (away == "name")
+        dir->setFault("set_hfid", {{"stdout", "[set_hfid] Error: flash full\n"}, {"runs", 1}});
     const int before = dir->log().size();
 
     QStringList steps;
