@@ -93,14 +93,18 @@ ActionResult AdapterActions::factoryDefault(const DeviceRecord &adapter)
     return ActionResult::toolReport(errorText(output, false));
 }
 
-ActionResult AdapterActions::upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep)
+ActionResult AdapterActions::upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep,
+                                            bool *firmwareWritten)
 {
     // Taken before the upgrade: the adapter reports another HFID with its new firmware.
     const QString hfidPrefix = extractHfidPrefix(adapter.hfid);
     const QString output =
         session.runTool(deviceRun(adapter, {QStringLiteral("upgrade_ggl"), path}, session.limits().longMs));
     // The tool's "Error" beside its "Done." is not looked for: the firmware is in.
-    if (!output.contains(QLatin1String("[upgrade_ggl] Done.")))
+    const bool written = output.contains(QLatin1String("[upgrade_ggl] Done."));
+    if (firmwareWritten)
+        *firmwareWritten = written;
+    if (!written)
         return errorReport(output);
     return keep ? restoreConfiguration(adapter, hfidPrefix) : factoryDefault(adapter);
 }

@@ -46,8 +46,10 @@ public:
     ActionResult factoryDefault(const DeviceRecord &adapter);
     // New firmware for one adapter: the firmware file written, then, once it is in, the name
     // that the adapter's HFID had kept (keep) or the adapter reset to its factory defaults.
-    // What the user is told is the last step's; a failed upgrade is the tool's error.
-    ActionResult upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep);
+    // What the user is told is the last step's; a failed upgrade is the tool's error. Whether
+    // the firmware went in goes to firmwareWritten, when given.
+    ActionResult upgradeAdapter(const DeviceRecord &adapter, const QString &path, bool keep,
+                                bool *firmwareWritten = nullptr);
     // The Firmware Upgrade button: the adapter upgraded, then a scan after every attempt,
     // unless the session ends once the action is done.
     ActionResult upgradeFirmware(const DeviceRecord &adapter, const QString &path, bool keep);

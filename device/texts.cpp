@@ -2,6 +2,7 @@
 
 #include "device/hfid.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -79,6 +80,12 @@ QString rowDetails(const QString &hfid)
         !version.isEmpty())
         parts.append(QStringLiteral("firmware ") + shortenedText(version));
     return parts.join(QStringLiteral(", "));
+}
+
+QString thisComputerDetails(const QString &details)
+{
+    return details.isEmpty() ? QCoreApplication::translate("DeviceListModel", "this computer")
+                             : QCoreApplication::translate("DeviceListModel", "%1, this computer").arg(details);
 }
 
 QString withoutMnemonic(const QString &text)

@@ -18,6 +18,8 @@ QString resultWindowText(const QString &text, int maxChars = 65536);
 // What the device list says of an adapter beside its row: its name and its firmware
 // version, each from a bounded part of the HFID; empty when it shows neither.
 QString rowDetails(const QString &hfid);
+// The details of the row of the adapter that this computer is connected through, which say so.
+QString thisComputerDetails(const QString &details);
 
 // A caption as it is heard: "&Restart" is "Restart", "A && B" is "A & B".
 QString withoutMnemonic(const QString &text);

@@ -130,7 +130,8 @@ private:
         };
     }
 
-    // Two adapters behind the host's first interface that is up and not loopback.
+    // Three adapters behind the host's first interface that is up and not loopback, two of
+    // them of one model.
     static QJsonObject demoState()
     {
         QNetworkInterface chosen;
@@ -154,7 +155,10 @@ private:
                                     QStringLiteral("1.02b05"), QStringLiteral("Jan 15 2014")),
                         demoAdapter(QStringLiteral("02:1A:7E:00:00:02"), address, interfaceName,
                                     QStringLiteral("Office"), QStringLiteral("PL1200E"),
-                                    QStringLiteral("2.00b01"), QStringLiteral("Mar 03 2015"))}},
+                                    QStringLiteral("2.00b01"), QStringLiteral("Mar 03 2015")),
+                        demoAdapter(QStringLiteral("02:1A:7E:00:00:03"), address, interfaceName,
+                                    QStringLiteral("Kitchen"), QStringLiteral("PL500"),
+                                    QStringLiteral("1.02b05"), QStringLiteral("Jan 15 2014"))}},
             {QStringLiteral("faults"), QJsonObject{}},
         };
     }

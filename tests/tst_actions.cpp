@@ -5,6 +5,7 @@
 #include "tooldir.h"
 
 #include "device/adapteractions.h"
+#include "device/networkupgrade.h"
 
 #include <QtTest>
 
@@ -31,11 +32,20 @@ private slots:
     void rename();
     void networkPassword_data();
     void networkPassword();
+    void upgradeEveryAdapter_data();
+    void upgradeEveryAdapter();
     void hangingToolsAreEnded();
 
 private:
     // The selected adapter as a scan finds it, and the tool's record of calls emptied.
     void selectAdapter(const QString &hfid);
+    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`), of model PL500
+    // unless another follows (":PL1200E"), named for rooms; `away` answers no command, for
+    // awayCalls commands.
+    void selectInNetwork(const QStringList &adapters, const QString &away, const QString &selected,
+                         int awayCalls = 1);
+    // The subcommands that the tool was called with, in order, each with the adapter's last digit.
+    QStringList runsByAdapter() const;
     // The subcommands that the tool was called with, in order.
     QStringList subcommands() const;
     DeviceRecord adapter() const { return session->selectedDevice(); }
@@ -69,6 +79,36 @@ void TestActions::cleanup()
     session.reset();
     QCOMPARE(dir->runningTools(), 0);
     dir.reset();
+}
+
+void TestActions::selectInNetwork(const QStringList &adapters, const QString &away, const QString &selected,
+                                  int awayCalls)
+{
+    const auto address = [](const QString &n) { return "02:1A:7E:00:00:0" + n; };
+    const QMap<QString, QString> names{{"1", "Living room"}, {"2", "Office"}, {"3", "Den"}, {"4", "Attic"}};
+    QJsonArray state;
+    for (const QString &adapter : adapters) {
+        const QString n = adapter.left(1), model = adapter.section(':', 1);
+        const QString manufacturer = model.isEmpty() ? factoryHfid : model + "_FW2.00b01_FWDate_Mar 03 2015";
+        QJsonObject record =
+            simAdapter(address(n), interfaceA(), names[n] + "_" + manufacturer, manufacturer);
+        record["at"] = address(adapter.mid(2, 1));
+        if (n == away)
+            record["awayCalls"] = awayCalls;
+        state.append(record);
+    }
+    dir->writeState(state);
+    session->scanDevices();
+    session->select(address(selected));
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+}
+
+QStringList TestActions::runsByAdapter() const
+{
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    return made;
 }
 
 void TestActions::selectAdapter(const QString &hfid)
@@ -436,8 +476,7 @@ void TestActions::rename()
 // clang-format off
 void TestActions::networkPassword_data()
 {
-    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`); 1>1 names itself.
-    QTest::addColumn<QStringList>("adapters");
+    QTest::addColumn<QStringList>("adapters"); // as selectInNetwork takes them; 1>1 names itself
     QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("everyAdapter");
     QTest::addColumn<QString>("away");      // the adapter that answers no command, for awayCalls commands
@@ -494,21 +533,7 @@ void TestActions::networkPassword()
     QFETCH(QStringList, runs);
     QFETCH(QStringList, told);
     QFETCH(QStringList, foundAfter);
-    const auto address = [](const QString &n) { return "02:1A:7E:00:00:0" + n; };
-    const QMap<QString, QString> names{{"1", "Living room"}, {"2", "Office"}, {"3", "Den"}};
-    QJsonArray state;
-    for (const QString &adapter : adapters) {
-        const QString n = adapter.section('>', 0, 0);
-        QJsonObject record = simAdapter(address(n), interfaceA(), names[n] + "_" + factoryHfid);
-        record["at"] = address(adapter.section('>', 1));
-        if (n == away)
-            record["awayCalls"] = qMax(1, attempts - 1);
-        state.append(record);
-    }
-    dir->writeState(state);
-    session->scanDevices();
-    session->select(address(selected));
-    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+    selectInNetwork(adapters, away, selected, qMax(1, attempts - 1));
 
     const QString password = "new network 42";
     ActionResult result;
@@ -518,9 +543,7 @@ void TestActions::networkPassword()
                               : actions->changeKey(adapter(), password);
         result.text.prepend(before);
     }
-    QStringList made;
-    for (const QStringList &call : dir->calls())
-        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    const QStringList made = runsByAdapter();
     QCOMPARE(made, runs);
     QVERIFY(!dir->logBytes().contains(password.toUtf8()));
     QVERIFY(!result.text.contains(password));
@@ -545,6 +568,104 @@ void TestActions::networkPassword()
     for (const DeviceRecord &device : session->devices())
         found << device.address.right(1);
     QCOMPARE(found, foundAfter);
+}
+
+// clang-format off
+void TestActions::upgradeEveryAdapter_data()
+{
+    QTest::addColumn<QStringList>("adapters"); // as selectInNetwork takes them
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QString>("away");      // the adapter that answers no command, once; "name": a set_hfid fails
+    QTest::addColumn<QStringList>("order"); // the adapters of the model in the order of the upgrade
+    QTest::addColumn<QStringList>("runs");  // subcommand and adapter
+    QTest::addColumn<QStringList>("told");  // lines of the result, in order
+    const auto kept = [](const QString &n) {
+        return QStringList{"upgrade_ggl " + n, "get_hfid " + n, "set_hfid " + n, "apcm_sta_restart " + n};
+    };
+    const QStringList network{"2>1", "1>1", "4>1:PL1200E", "3>1"};
+    const QString office = "- Office (02:1A:7E:00:00:02): ", den = "- Den (02:1A:7E:00:00:03): ";
+    const QString livingRoom = "- Living room (02:1A:7E:00:00:01), the adapter this computer is connected through: ";
+    const QString keptLine = "upgraded from firmware 1.02 to 2.01, its name kept";
+    QTest::newRow("every adapter of the model: the others first, the computer's last, then a scan")
+        << network << "2" << true << "" << QStringList{"2", "3", "1"}
+        << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"get_hfid 1", "discover_list"})
+        << QStringList{"==== SUCCESS ====", "The new firmware is on all 3 adapters of this model", office + keptLine,
+                       den + keptLine, livingRoom + keptLine};
+    QTest::newRow("a failure on the second: nothing more runs, each adapter's state told")
+        << network << "2" << false << "3" << QStringList{"2", "3", "1"}
+        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 3", "get_hfid 2", "discover_list"}
+        << QStringList{"==== ERROR ====", "stopped at Den (02:1A:7E:00:00:03)", "Tandrel stopped before the adapter this computer",
+                       office + "upgraded from firmware 1.02 to 2.01 and reset to its factory defaults",
+                       den + "the upgrade failed\n  [upgrade_ggl] Error: no device 02:1A:7E:00:00:03", livingRoom + "not tried",
+                       "What to do: "};
+    // The firmware is in, but the name is not: that adapter may not be as the user left it.
+    QTest::newRow("a name not written back on the first: nothing more runs")
+        << network << "2" << true << "name" << QStringList{"2", "3", "1"}
+        << QStringList{"upgrade_ggl 2", "get_hfid 2", "set_hfid 2", "discover_list"}
+        << QStringList{"==== ERROR ====", "stopped at Office (02:1A:7E:00:00:02)",
+                       office + "upgraded from firmware 1.02 to 2.01, its name not kept\n  The adapter's name "
+                                "\"Office_PL500_FW2.01b03_FWDate_Jun 30 2016\" could not be written.\n  [set_hfid] Error: flash full",
+                       den + "not tried", livingRoom + "not tried"};
+    QTest::newRow("no adapter known as this computer's: the selected one last")
+        << QStringList{"2>1", "1>2", "3>1"} << "1" << true << "" << QStringList{"2", "3", "1"}
+        << QStringList(kept("2") + kept("3") + kept("1") + QStringList{"get_hfid 1", "discover_list"})
+        << QStringList{"==== SUCCESS ====", office + keptLine, den + keptLine, "- Living room (02:1A:7E:00:00:01): " + keptLine};
+    QTest::newRow("this computer's adapter of another model: the list's order")
+        << QStringList{"2>4", "4>4:PL1200E", "3>4", "1>4"} << "3" << false << "" << QStringList{"2", "3", "1"}
+        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 3", "apfw_factory_reset 3",
+                       "upgrade_ggl 1", "apfw_factory_reset 1", "get_hfid 1", "discover_list"}
+        << QStringList{"==== SUCCESS ====", "- Living room (02:1A:7E:00:00:01): upgraded"};
+}
+// clang-format on
+
+void TestActions::upgradeEveryAdapter()
+{
+    QFETCH(QStringList, adapters);
+    QFETCH(QString, selected);
+    QFETCH(bool, keep);
+    QFETCH(QString, away);
+    QFETCH(QStringList, order);
+    QFETCH(QStringList, runs);
+    QFETCH(QStringList, told);
+    selectInNetwork(adapters, away, selected);
+    if (away == "name")
+        dir->setFault("set_hfid", {{"stdout", "[set_hfid] Error: flash full\n"}, {"runs", 1}});
+    const int before = dir->log().size();
+
+    QStringList steps;
+    const ActionResult result = upgradeEveryAdapterOfModel(
+        *session, *actions, session->selectedDevice(), firmware, keep,
+        [&](int step, int count) { steps << QString::number(step) + "/" + QString::number(count); });
+    const QStringList made = runsByAdapter();
+    QCOMPARE(made, runs);
+    QVERIFY(result.rescanned);
+    QCOMPARE(result.succeeded, told.first() == "==== SUCCESS ====");
+    int from = 0;
+    for (const QString &line : told) {
+        from = result.text.indexOf(line, from);
+        QVERIFY2(from >= 0, qPrintable(line + "\n--- not in ---\n" + result.text));
+    }
+
+    // Each adapter's outcome is logged as soon as it is known: after its runs, before the next one's.
+    const int tried = made.filter("upgrade_ggl").size();
+    QStringList expected, logged;
+    for (int i = 0; i < order.size(); ++i) {
+        if (i < tried)
+            expected << "upgrade " + order.at(i);
+        expected << "outcome " + order.at(i);
+    }
+    for (const QString &record : logSince(before)) {
+        if (record.contains(" upgrade_ggl "))
+            logged << "upgrade " + record.right(1);
+        else if (record.startsWith("Firmware upgrade "))
+            logged << "outcome " + record.section(" (02:1A:7E:00:00:0", 1).left(1);
+    }
+    QCOMPARE(logged, expected);
+    QStringList progress;
+    for (int i = 1; i <= tried; ++i)
+        progress << QString::number(i) + "/" + QString::number(order.size());
+    QCOMPARE(steps, progress);
 }
 
 void TestActions::hangingToolsAreEnded()

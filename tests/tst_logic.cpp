@@ -1,5 +1,6 @@
 // The pure pieces: log records, tool output, HFID cutting, an adapter's identity, result texts.
 #include "device/adapteractions.h"
+#include "device/networkupgrade.h"
 #include "device/adaptername.h"
 #include "device/banner.h"
 #include "device/discovery.h"
@@ -27,6 +28,8 @@ private slots:
     void busyCaption();
     void hfidCuts_data();
     void hfidCuts();
+    void computerAdapter_data();
+    void computerAdapter();
     void banner();
     void nameRules_data();
     void nameRules();
@@ -211,6 +214,43 @@ void TestLogic::busyCaption()
     QCOMPARE(busyName("&Restart", elapsedMs, closing, step, steps), heard);
     // The mnemonic's mark is not said; a doubled one is the character itself.
     QCOMPARE(busyName("Save && &Quit", elapsedMs, closing, step, steps), "Save & Quit" + heard.mid(7));
+}
+
+// clang-format off
+void TestLogic::computerAdapter_data()
+{
+    // The adapters 02:1A:7E:00:00:0N, as "N>M": N reached through M (its `at`).
+    QTest::addColumn<QStringList>("adapters");
+    QTest::addColumn<QString>("computer"); // the N of the one marked, or none
+    QTest::newRow("one names itself") << QStringList{"2>1", "1>1", "3>1"} << "1";
+    QTest::newRow("none does") << QStringList{"2>1", "1>2"} << "";
+    QTest::newRow("two do: none can be told") << QStringList{"2>2", "1>1"} << "";
+    QTest::newRow("one reached through two interfaces, its `at` in small letters") << QStringList{"1>1", "2>1", "1>1a"} << "1";
+    QTest::newRow("no adapter") << QStringList() << "";
+}
+// clang-format on
+
+void TestLogic::computerAdapter()
+{
+    QFETCH(QStringList, adapters);
+    QFETCH(QString, computer);
+    DeviceList devices;
+    for (const QString &adapter : adapters) {
+        const QString at = "02:1A:7E:00:00:0" + adapter.mid(2, 1);
+        devices.append({"02:1A:7E:00:00:0" + adapter.left(1), adapter.endsWith('a') ? at.toLower() : at,
+                        "Den_PL500_FW1.02b05_FWDate_Jan 15 2014", adapter.endsWith('a') ? "B" : "A"});
+    }
+    QCOMPARE(computerAdapterAddress(devices), computer.isEmpty() ? QString() : "02:1A:7E:00:00:0" + computer);
+    // Its row says so after the name and the version, and a screen reader hears it with the row.
+    DeviceListModel rows;
+    rows.setDevices(devices);
+    for (int row = 0; row < devices.size(); ++row) {
+        const bool marked = !computer.isEmpty() && adapters.at(row).startsWith(computer);
+        QCOMPARE(rows.index(row).data(DeviceListModel::DetailsRole).toString(),
+                 marked ? "Den, firmware 1.02, this computer" : "Den, firmware 1.02");
+        const QString heard = rows.index(row).data(Qt::AccessibleTextRole).toString();
+        QVERIFY(heard.endsWith(marked ? ", this computer" : "1.02"));
+    }
 }
 
 // clang-format off

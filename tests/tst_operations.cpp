@@ -29,6 +29,8 @@ private slots:
     void upgradeKeep();
     void upgrade_data();
     void upgrade();
+    void upgradeScope_data();
+    void upgradeScope();
     void restart();
     void simpleConnect();
     void changeKey_data();
@@ -257,6 +259,80 @@ void TestOperations::upgrade()
     } else {
         QVERIFY2(lastResult().replace(dir->path() + "/", "").startsWith(told), qPrintable(lastResult()));
     }
+}
+
+// clang-format off
+void TestOperations::upgradeScope_data()
+{
+    QTest::addColumn<QString>("beside"); // the HFID of a second adapter, listed after the selected one
+    QTest::addColumn<QString>("answer"); // to the question: a key or a button; empty: no question
+    QTest::addColumn<QStringList>("runs"); // subcommand and adapter
+    QTest::addColumn<QString>("told");
+    const QString den = "Den_PL500_FW1.02b05_FWDate_Jan 15 2014";
+    const QStringList selectedOnly{"upgrade_ggl 1", "apfw_factory_reset 1", "discover_list"};
+    QTest::newRow("another model beside it: no question, the selected adapter alone")
+        << "Hall_PL1200E_FW2.00b01_FWDate_Mar 03 2015" << "" << selectedOnly << "==== SUCCESS ====";
+    QTest::newRow("another of its model, Return: this adapter only")
+        << den << "Return" << selectedOnly << "==== SUCCESS ====";
+    QTest::newRow("another of its model, Escape: nothing runs") << den << "Escape" << QStringList() << "";
+    // Neither adapter names itself: the selected one last.
+    QTest::newRow("another of its model, Upgrade all 2: the other first, one scan")
+        << den << "Upgrade &all 2"
+        << QStringList{"upgrade_ggl 2", "apfw_factory_reset 2", "upgrade_ggl 1", "apfw_factory_reset 1", "get_hfid 1", "discover_list"}
+        << "==== SUCCESS ====\nThe new firmware is on all 2 adapters of this model";
+}
+// clang-format on
+
+void TestOperations::upgradeScope()
+{
+    QFETCH(QString, beside);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, runs);
+    QFETCH(QString, told);
+    const QString dev2 = "02:1A:7E:00:00:12";
+    dir->writeState(
+        {simAdapter(dev1, interfaceA(), userHfid, factoryHfid), simAdapter(dev2, interfaceA(), beside)});
+    window->scanDevices();
+    probe->clickRow(0);
+    probe->button("buttonConfigure")->click();
+    QFile::remove(dir->filePath("pwlctl-sim.calls"));
+
+    ModalAnswerer answerer;
+    answerer.chooseFile(firmware);
+    answerer.press(QMessageBox::No);
+    if (!answer.isEmpty()) {
+        answerer.queue([&](QDialog *box) {
+            if (answer == "Return" || answer == "Escape")
+                QTest::keyClick(box, answer == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+            for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
+                if (button->text() == answer)
+                    button->click();
+        });
+    }
+    answerer.press(QMessageBox::Ok);
+    probe->button("buttonFirmwareUpgrade")->click();
+
+    QStringList made;
+    for (const QStringList &call : dir->calls())
+        made << call.at(1) + (call.at(1) == "discover_list" ? "" : " " + call.last().right(1));
+    QCOMPARE(made, runs);
+    if (!answer.isEmpty()) {
+        const SeenDialog question = answerer.seen.at(2);
+        QCOMPARE(question.text,
+                 "The last scan also listed one other adapter of model PL500:\n- Den (" + dev2 +
+                     ")\n\nThey can all get this firmware, one at a time, in an order that keeps this "
+                     "computer's way to the others: the adapter this computer is connected through last.");
+        QCOMPARE(QSet<QString>(question.buttons.begin(), question.buttons.end()),
+                 (QSet<QString>{"Upgrade &all 2", "&This adapter only", "Cancel"}));
+    } else {
+        QCOMPARE(answerer.texts().mid(1, 1), QStringList{"Keep current configuration?"});
+    }
+    if (told.isEmpty())
+        QCOMPARE(currentPage(), probe->child("page_5"));
+    else if (results().isEmpty())
+        QCOMPARE(answerer.texts().last(), told);
+    else
+        QVERIFY2(lastResult().startsWith(told), qPrintable(lastResult()));
 }
 
 void TestOperations::restart()

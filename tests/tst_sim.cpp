@@ -216,15 +216,16 @@ void TestSim::demoAdapters()
     QFile::remove(dir->filePath("pwlctl-sim.json"));
     runTool({"00:00:00:00:00:00", "discover_list", "-t", "2"});
     const QJsonArray adapters = dir->state().value("adapters").toArray();
-    QCOMPARE(adapters.size(), 2);
+    QCOMPARE(adapters.size(), 3);
     const QString through = adapters.at(0).toObject().value("interface").toString();
     if (through.isEmpty())
         QSKIP("this machine has no interface with a hardware address");
     const QString output = QString::fromUtf8(runTool({through, "discover_list", "-t", "2"}).output);
-    QCOMPARE(output.count("[discover_list] device "), 2);
-    // Named for their rooms, as users name theirs.
+    QCOMPARE(output.count("[discover_list] device "), 3);
+    // Named for their rooms, as users name theirs; two of one model, for an upgrade of both.
     QVERIFY(output.contains("hfid: Living room_PL500_FW1.02b05_FWDate_Jan 15 2014\n"));
     QVERIFY(output.contains("hfid: Office_PL1200E_FW2.00b01_FWDate_Mar 03 2015\n"));
+    QVERIFY(output.contains("hfid: Kitchen_PL500_FW1.02b05_FWDate_Jan 15 2014\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSim)

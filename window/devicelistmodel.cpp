@@ -2,6 +2,7 @@
 
 #include "device/hfid.h"
 #include "device/texts.h"
+#include "device/networkupgrade.h"
 
 QString deviceRow(const DeviceRecord &record)
 {
@@ -13,9 +14,11 @@ void DeviceListModel::setDevices(const DeviceList &devices)
     this->devices = devices;
     QStringList rows;
     details.clear();
+    const QString computer = computerAdapterAddress(devices);
     for (const DeviceRecord &device : devices) {
         rows.append(deviceRow(device));
-        details.append(rowDetails(device.hfid));
+        const bool byComputer = !computer.isEmpty() && sameAddress(device.address, computer);
+        details.append(byComputer ? thisComputerDetails(rowDetails(device.hfid)) : rowDetails(device.hfid));
     }
     setStringList(rows);
 }

@@ -11,6 +11,7 @@ QString deviceRow(const DeviceRecord &record);
 // The rows of the device list, one for each adapter it keeps. Each row's text is "address -
 // model"; beside it the row holds its adapter's details (DetailsRole), which the row delegate
 // draws in a quieter style, and a screen reader reads the two as one (Qt::AccessibleTextRole).
+// The adapter that this computer is connected through, where it is known, is said to be so there.
 class DeviceListModel : public QStringListModel
 {
 public:

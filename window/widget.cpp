@@ -3,6 +3,7 @@
 #include "device/adaptername.h"
 #include "device/banner.h"
 #include "device/networkkey.h"
+#include "device/networkupgrade.h"
 #include "devicelistview.h"
 #include "mnemonicclick.h"
 #include "nameprompt.h"
@@ -12,6 +13,7 @@
 #include "rowdelegate.h"
 #include "screen.h"
 #include "ui_widget.h"
+#include "upgradescopeprompt.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -200,12 +202,19 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     const bool keep = QMessageBox::information(
                           this, windowTitle(), QStringLiteral("Keep current configuration?"),
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
+    const auto scope = UpgradeScopePrompt::askFor(this, deviceSession.devices(), deviceSession.selectedDevice());
+    if (scope == UpgradeScopePrompt::Scope::Cancelled)
+        return;
+    const bool everyAdapter = scope == UpgradeScopePrompt::Scope::EveryAdapter;
+    const auto progress = [this](int step, int steps) { action.setProgress(step, steps); };
     const auto upgrade = [=](AdapterActions &actions, const DeviceRecord &adapter) {
-        return actions.upgradeFirmware(adapter, path, keep);
+        return everyAdapter ? upgradeEveryAdapterOfModel(deviceSession, actions, adapter, path, keep, progress)
+                            : actions.upgradeFirmware(adapter, path, keep);
     };
     perform(ui->buttonFirmwareUpgrade, upgrade,
-            QStringLiteral("A firmware upgrade is in progress. Ending the session now can leave the adapter "
-                           "unusable."),
+            everyAdapter ? NetworkUpgrade::sessionEndReason()
+                         : QStringLiteral("A firmware upgrade is in progress. Ending the session now can leave "
+                                          "the adapter unusable."),
             Afterwards::BackToList);
 }
 

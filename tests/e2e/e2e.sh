@@ -7,10 +7,11 @@
 # another window lay over it, and take a request to close it only once the reset and its
 # box are done; then read the event log and the tool's record of its command lines; last,
 # kill a Tandrel outright and start another over its stale lock, and use that one with the
-# keyboard alone, up to a rename by Alt+N and a new network password on every adapter.
-#   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE X11CHECK
+# keyboard alone, up to a rename by Alt+N, a new network password on every adapter and new
+# firmware for both adapters of one model.
+#   xvfb-run -a -s "-screen 0 1280x800x24" e2e.sh TANDREL PWLCTL_SIM X11CLOSE X11CHECK FIRMWARE
 set -euo pipefail
-tandrel=$1 sim=$2 x11close=$3 x11check=$4
+tandrel=$1 sim=$2 x11close=$3 x11check=$4 image=$5
 title="Tandrel 1.01b01"
 work=$(mktemp -d)
 trap 'kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -231,8 +232,8 @@ wait_for "the box after the rename" window_count 2
 xdotool key Return
 wait_for "the box to close" window_count 1
 # Change Key from the keyboard, on the page of the renamed adapter: Alt+K, the password,
-# Tab, the password again, Return. Every adapter found is the default: the other adapter first,
-# then the one this computer is connected through, then a scan that finds them both again.
+# Tab, the password again, Return. Every adapter found is the default: the other adapters first,
+# then the one this computer is connected through, then a scan that finds them all again.
 password="Our home 2024"
 calls_before=$(wc -l < pwlctl-sim.calls)
 xdotool windowfocus --sync "$main"
@@ -247,6 +248,7 @@ xdotool key Return
 wait_for "the result of Change Key" shown_windows_are 2
 runs=$(tail -n +$((calls_before + 1)) pwlctl-sim.calls | grep -o '"args":\[[^]]*\]' | sed 's/"args":\[//; s/\]//; s/"//g')
 expected_runs="$interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:02
+$interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:03
 $interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:01"
 # A scan first, on the network as it is, and one at the end.
 [[ "$(head -n 1 <<<"$runs")" == *,discover_list,* && "$(tail -n 1 <<<"$runs")" == *,discover_list,* ]] ||
@@ -255,6 +257,58 @@ $interface,set_npw,$password,secure,set_key,-m,02:1A:7E:00:00:01"
 grep -qF "$password" Tandrel.log && fail "the password reached the log"
 xdotool key Escape
 wait_for "the result window to close" shown_windows_are 1
+
+# New firmware for both adapters of one model, from the keyboard: back to the list, End for the
+# Kitchen's row (the last), Return, Alt+U, the image's path typed into the file dialog, Alt+Y to keep the
+# names, Alt+A to upgrade all 2. The Kitchen first, the adapter this computer is connected
+# through last, each with its name written back; the other model untouched; then a scan.
+cp "$image" "$work/new firmware.pwfw"
+calls_before=$(wc -l < pwlctl-sim.calls)
+xdotool windowfocus --sync "$main"
+xdotool key --delay 300 alt+less End Return
+wait_for "the Kitchen's page" logged "selected Device = 02:1A:7E:00:00:03"
+# focus_dialog: waits for a dialog beside the main window that is not the one before, and focuses it.
+last_dialog=""
+focus_dialog() {
+    local dialog=""
+    for _ in $(seq 300); do
+        dialog=$(windows | grep -vx "$main" | grep -vx "${last_dialog:-none}" | head -n 1 || true)
+        [[ -n "$dialog" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$dialog" ]] || fail "timed out waiting for $1"
+    last_dialog=$dialog
+    xdotool windowfocus --sync "$dialog"
+}
+xdotool windowfocus --sync "$main"
+xdotool key alt+u
+focus_dialog "the file dialog"
+xdotool type --delay 20 "\"$work/new firmware.pwfw\""
+xdotool key Return
+focus_dialog "the Keep question"
+xdotool key alt+y
+focus_dialog "the question of which adapters"
+xdotool key alt+a
+wait_for "the result of the upgrade" shown_windows_are 2
+runs=$(tail -n +$((calls_before + 1)) pwlctl-sim.calls \
+    | python3 -c 'import json, sys; [print(call["args"][1], call["args"][-1]) for call in map(json.loads, sys.stdin) if "args" in call]')
+expected_runs=""
+for adapter in 02:1A:7E:00:00:03 02:1A:7E:00:00:01; do
+    for subcommand in upgrade_ggl get_hfid set_hfid apcm_sta_restart; do
+        expected_runs+="$subcommand $adapter"$'\n'
+    done
+done
+# The scan waits until the last adapter, restarting, answers again.
+expected_runs+="get_hfid 02:1A:7E:00:00:01"
+[[ "$(head -n 9 <<<"$runs")" == "$expected_runs" ]] || fail "the upgrade of all ran, in order: $runs"
+[[ $(grep -cF "\"upgrade_ggl\",\"$work/new firmware.pwfw\"" pwlctl-sim.calls) -eq 2 ]] || fail "not the image chosen"
+[[ -z "$(tail -n +10 <<<"$runs" | grep -v '^discover_list ')" ]] || fail "the upgrade of all ended with: $runs"
+grep -qF '"userHfid": "Kitchen_PL500_FW2.01b03_FWDate_Jun 30 2016"' pwlctl-sim.json || fail "the Kitchen lost its name"
+grep -qF '"userHfid": "Hall_PL1200E_FW2.00b01_FWDate_Mar 03 2015"' pwlctl-sim.json || fail "the other model was touched"
+logged "Firmware upgrade 1 of 2, Kitchen (02:1A:7E:00:00:03): upgraded, its name kept" || fail "the Kitchen's outcome not logged"
+logged "Firmware upgrade 2 of 2, PL500 (02:1A:7E:00:00:01): upgraded, its name kept" || fail "the last outcome not logged"
+xdotool key Escape
+wait_for "the result window to close" shown_windows_are 1
 "$x11close" "$title"
 wait_for "Tandrel to end" closed
-echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename, the same name, a refusal and one BackSpace, a network password on every adapter"
+echo "PASS: a second copy refused, select, configure, factory default, a double press gives one run, a live window during a run, a close that waits, a stale lock taken over, the keyboard alone, a rename, the same name, a refusal and one BackSpace, a network password on every adapter, new firmware for every adapter of a model"

@@ -110,7 +110,7 @@ wait_for "the screen reader to listen" heard_line ready
 # and firmware version, which the first arrow chooses.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$tandrel" & app=$!; pids+=($app)
 mark
-hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02" in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02, this computer" in "Select Device"'
 wait_for "the window to be active" xdotool search --name "^$title\$"
 chosen_by Down 02:1A:7E:00:00:01
 
@@ -148,13 +148,13 @@ hear 'available push button "Factory Default"'
 # Back: on the selected adapter's row.
 mark
 xdotool key alt+less
-hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02" selected in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02, this computer" selected in "Select Device"'
 
 # A scan: on the selected adapter's row, now not selected; Down chooses it again, not the next.
 mark
 xdotool key alt+s
 hear 'focus push button "Scan: running" unavailable in ""'
-hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02" in "Select Device"'
+hear_focus 'focus list item "02:1A:7E:00:00:01 - PL500, Living room, firmware 1.02, this computer" in "Select Device"'
 chosen_by Down 02:1A:7E:00:00:01
 
 # A scan that no longer finds the selected adapter: on the first row.
