@@ -31,10 +31,6 @@ DeviceList adaptersThrough(const DeviceList &devices, const QString &interfaceAd
     return adapters;
 }
 
-bool namesItself(const DeviceRecord &device)
-{
-    return sameAddress(device.at, device.address);
-}
 
 // The run that sets the network password on an adapter, the password kept out of its records.
 ToolRun passwordRun(const DeviceRecord &adapter, const QString &password, int timeLimitMs)
@@ -161,21 +157,28 @@ QString networkPasswordProblem(const QString &password, const QString &again)
     return QString();
 }
 
+QString computerAdapterAddress(const DeviceList &devices)
+{
+    QString found;
+    for (const DeviceRecord &device : devices) {
+        if (device.address.isEmpty() || !sameAddress(device.at, device.address))
+            continue;
+        // The same adapter reached through two interfaces is still one adapter; two adapters that
+        // each call themselves the one by the computer leave it unknown.
+        if (!found.isEmpty() && !sameAddress(found, device.address))
+            return QString();
+        found = device.address;
+    }
+    return found;
+}
+
 DeviceList networkInSafeOrder(const DeviceList &devices, const QString &interfaceAddress)
 {
     DeviceList network = adaptersThrough(devices, interfaceAddress);
-    int byComputer = -1;
-    for (int i = 0; i < network.size(); ++i) {
-        if (!namesItself(network.at(i)))
-            continue;
-        // Two adapters that each call themselves the one by the computer: neither order is safe.
-        if (byComputer >= 0)
-            return DeviceList();
-        byComputer = i;
-    }
-    if (byComputer < 0)
+    const QString computer = computerAdapterAddress(network);
+    if (computer.isEmpty())
         return DeviceList();
-    network.append(network.takeAt(byComputer));
+    network.append(network.takeAt(lastIndexOf(network, computer)));
     return network;
 }
 

@@ -18,6 +18,10 @@ constexpr int maxNetworkPasswordChars = 64;
 // that the password breaks, or that the two entries differ. Empty when they can be set.
 QString networkPasswordProblem(const QString &password, const QString &again);
 
+// The address of the adapter that this computer is connected through: the one adapter whose
+// `at` names itself. Empty when none does, or more than one.
+QString computerAdapterAddress(const DeviceList &devices);
+
 // The adapters of the network that this computer reaches through the interface, each once, in
 // the order in which they were found, and last the one that this computer is connected
 // through: the one whose `at` names itself. The order in which a new password goes to them,

@@ -9,11 +9,6 @@
 
 namespace {
 
-bool sameAddress(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 // What an action's text says beyond its heading line.
 QString beyondHeading(const QString &text)
 {
@@ -32,27 +27,13 @@ QString indented(const QString &words)
 
 } // namespace
 
-QString computerAdapterAddress(const DeviceList &devices)
-{
-    QString found;
-    for (const DeviceRecord &device : devices) {
-        if (device.address.isEmpty() || !sameAddress(device.at, device.address))
-            continue;
-        // The same adapter reached through two interfaces is still one adapter.
-        if (!found.isEmpty() && !sameAddress(found, device.address))
-            return QString();
-        found = device.address;
-    }
-    return found;
-}
-
 DeviceList adaptersOfModel(const DeviceList &devices, const DeviceRecord &selected)
 {
     const QString model = modelName(selected.hfid);
     DeviceList adapters;
     QSet<QString> seen;
     for (const DeviceRecord &device : devices) {
-        const QString key = device.address.toUpper();
+        const QString key = addressKey(device.address);
         const bool isSelected = sameAddress(device.address, selected.address);
         // Without a model, only the selected adapter is known to be of its kind.
         if (key.isEmpty() || seen.contains(key) ||
@@ -255,11 +236,6 @@ ActionResult upgradeEveryAdapterOfModel(DeviceSession &session, AdapterActions &
                 QStringLiteral("Firmware upgrade: %1 not found again").arg(adapterLabel(order.at(i))));
     }
 
-    ActionResult result;
-    result.shown = ActionResult::Shown::ResultWindow;
-    result.text = NetworkUpgrade::report(order, fates, byComputerLast);
-    result.fitToText = true;
-    result.succeeded = step == steps && allFound;
-    result.rescanned = true;
-    return result;
+    return {ActionResult::Report::FullReport, NetworkUpgrade::report(order, fates, byComputerLast),
+            step == steps && allFound, true};
 }

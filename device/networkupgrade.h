@@ -2,6 +2,7 @@
 
 #include "device/adapteractions.h"
 #include "device/devicerecord.h"
+#include "device/networkkey.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -12,10 +13,6 @@ class DeviceSession;
 // New firmware for every adapter of one model. The adapter that this computer is connected
 // through restarts after its upgrade, and while it is away nothing behind it is reachable: it
 // comes last, so that an upgrade never starts while the path to its adapter is down.
-
-// The address of the adapter that this computer is connected through: the one adapter whose
-// `at` names itself. Empty when none does, or more than one.
-QString computerAdapterAddress(const DeviceList &devices);
 
 // The adapters of the selected adapter's model (as cut from the HFID) that the list holds,
 // each once, in the list's order, the selected one among them.

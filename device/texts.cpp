@@ -1,6 +1,7 @@
 #include "texts.h"
 
 #include "device/hfid.h"
+#include "device/networkkey.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -82,10 +83,20 @@ QString rowDetails(const QString &hfid)
     return parts.join(QStringLiteral(", "));
 }
 
-QString thisComputerDetails(const QString &details)
+QStringList rowsDetails(const DeviceList &devices)
 {
-    return details.isEmpty() ? QCoreApplication::translate("DeviceListModel", "this computer")
-                             : QCoreApplication::translate("DeviceListModel", "%1, this computer").arg(details);
+    const QString computer = computerAdapterAddress(devices);
+    QStringList details;
+    for (const DeviceRecord &device : devices) {
+        const QString own = rowDetails(device.hfid);
+        if (computer.isEmpty() || !sameAddress(device.address, computer))
+            details.append(own);
+        else if (own.isEmpty())
+            details.append(QCoreApplication::translate("DeviceListModel", "this computer"));
+        else
+            details.append(QCoreApplication::translate("DeviceListModel", "%1, this computer").arg(own));
+    }
+    return details;
 }
 
 QString withoutMnemonic(const QString &text)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "device/devicerecord.h"
+
 #include <QString>
+#include <QStringList>
 
 // The texts that the window shows, made without it.
 
@@ -18,8 +21,10 @@ QString resultWindowText(const QString &text, int maxChars = 65536);
 // What the device list says of an adapter beside its row: its name and its firmware
 // version, each from a bounded part of the HFID; empty when it shows neither.
 QString rowDetails(const QString &hfid);
-// The details of the row of the adapter that this computer is connected through, which say so.
-QString thisComputerDetails(const QString &details);
+// The details of every row of the device list: each adapter's (rowDetails), and the row of the
+// adapter that this computer is connected through, where it is known, says so after them
+// ("Kitchen, firmware 1.02, this computer").
+QStringList rowsDetails(const DeviceList &devices);
 
 // A caption as it is heard: "&Restart" is "Restart", "A && B" is "A & B".
 QString withoutMnemonic(const QString &text);

@@ -2,7 +2,6 @@
 
 #include "device/hfid.h"
 #include "device/texts.h"
-#include "device/networkupgrade.h"
 
 QString deviceRow(const DeviceRecord &record)
 {
@@ -13,13 +12,9 @@ void DeviceListModel::setDevices(const DeviceList &devices)
 {
     this->devices = devices;
     QStringList rows;
-    details.clear();
-    const QString computer = computerAdapterAddress(devices);
-    for (const DeviceRecord &device : devices) {
+    for (const DeviceRecord &device : devices)
         rows.append(deviceRow(device));
-        const bool byComputer = !computer.isEmpty() && sameAddress(device.address, computer);
-        details.append(byComputer ? thisComputerDetails(rowDetails(device.hfid)) : rowDetails(device.hfid));
-    }
+    details = rowsDetails(devices);
     setStringList(rows);
 }
 
