@@ -30,3 +30,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # wine, with the kit's DLLs and the mingw-w64 runtime on the program's path.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+
+# The kit carries no Linguist tools: the host's compile the catalogues, which are the same
+# files on every system.
+set(Qt5LinguistTools_DIR /usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools CACHE PATH "The host's Linguist tools")

@@ -11,11 +11,14 @@
 #include "window/busyfocus.h"
 #include "window/dialogdeviceinfo.h"
 #include "window/folderlock.h"
+#include "window/language.h"
+#include "window/nameprompt.h"
 #include "window/networkpasswordprompt.h"
 #include "window/screen.h"
 #include "window/splash.h"
 
 #include <QAccessible>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -60,6 +63,8 @@ private slots:
     void busyCaptions_data();
     void busyCaptions();
     void standInOwnedByButton();
+    void languages_data();
+    void languages();
 
 private:
     // The window over two interfaces: dev1 answers through A, dev2 through B.
@@ -80,6 +85,7 @@ static bool limitFileSize(qint64 bytes);
 void TestWindow::cleanup()
 {
     limitFileSize(-1);
+    installLanguage(QLocale::c());
     // No test leaves a window or a tool behind.
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
@@ -786,6 +792,112 @@ void TestWindow::onScreen()
     QFETCH(QRect, frame);
     QFETCH(QPoint, position);
     QCOMPARE(positionOnScreen(frame, QRect(0, 0, 1920, 1040)), position);
+// The buttons and labels of a window that show less than their whole text.
+static QStringList clipped(QWidget &window)
+{
+    QStringList found;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&window) ||
+            !(widget->inherits("QAbstractButton") || widget->inherits("QLabel")))
+            continue;
+        const QSize hint = widget->sizeHint();
+        const bool fits = widget->hasHeightForWidth()
+                              ? widget->heightForWidth(widget->width()) <= widget->height()
+                              : hint.width() <= widget->width() && hint.height() <= widget->height();
+        if (!fits)
+            found.append(QStringLiteral("%1 %2x%3 in %4x%5")
+                             .arg(widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                                                 : widget->objectName())
+                             .arg(hint.width())
+                             .arg(widget->hasHeightForWidth() ? widget->heightForWidth(widget->width())
+                                                              : hint.height())
+                             .arg(widget->width())
+                             .arg(widget->height()));
+    }
+    return found;
+}
+
+// Shown, with its layout done.
+static QStringList clippedShown(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return {QStringLiteral("not shown")};
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return clipped(window);
+}
+
+// clang-format off
+void TestWindow::languages_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("scan");
+    QTest::addColumn<QString>("cancel"); // the toolkit's own, in the Change Key prompt
+    QTest::newRow("German") << "de_DE" << "de" << "&Suchen" << "Abbrechen";
+    QTest::newRow("French") << "fr_FR" << "fr" << "&Rechercher" << "Annuler";
+    QTest::newRow("Italian") << "it_IT" << "it" << "&Cerca" << "Annulla";
+    QTest::newRow("Spanish") << "es_ES" << "es" << "&Buscar" << "Cancelar";
+    QTest::newRow("Dutch") << "nl_NL" << "nl" << "&Zoeken" << "Annuleren";
+    QTest::newRow("Polish") << "pl_PL" << "pl" << "&Wyszukaj" << "Anuluj";
+    QTest::newRow("Swiss German") << "de_CH" << "de" << "&Suchen" << "Abbrechen";
+    // English, and a language Tandrel does not have: the source texts, the toolkit's too.
+    QTest::newRow("English") << "en_GB" << "en" << "&Scan" << "Cancel";
+    QTest::newRow("Japanese") << "ja_JP" << "en" << "&Scan" << "Cancel";
+}
+// clang-format on
+
+void TestWindow::languages()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(QString, scan);
+    QFETCH(QString, cancel);
+
+    QHash<QString, QString> english;
+    {
+        Widget window;
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            english.insert(button->objectName(), button->text());
+    }
+    QCOMPARE(installLanguage(QLocale(locale)), language);
+    Widget window;
+    WindowProbe probe(window);
+    QCOMPARE(probe.button("buttonScan")->text(), scan);
+    // Every button of both pages in the language shown; "&<" is a sign in every language.
+    const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), english.size());
+    for (QPushButton *button : buttons) {
+        const bool same = button->text() == english.value(button->objectName());
+        QVERIFY2(same == (language == "en" || button->objectName() == "buttonBack_5"),
+                 qPrintable(button->text()));
+    }
+    QCOMPARE(window.windowTitle(), "Tandrel 1.01b01");
+
+    // Nothing clipped: both pages, the result window and the prompts, the Change Key prompt
+    // also once it shows a problem.
+    auto *pages = probe.child<QStackedWidget>("stackedWidget");
+    QCOMPARE(clippedShown(window), QStringList());
+    pages->setCurrentWidget(probe.child("page_5"));
+    QCOMPARE(clippedShown(window), QStringList());
+    window.close();
+    DialogDeviceInfo result(nullptr);
+    QCOMPARE(clippedShown(result), QStringList());
+    result.close();
+    NamePrompt name(nullptr, QString(), "Model07_FW1.02b05_FWDate_Jan 15 2014");
+    QCOMPARE(clippedShown(name), QStringList());
+    name.close();
+    for (const bool everyAdapterOffered : {true, false}) {
+        NetworkPasswordPrompt prompt(nullptr, everyAdapterOffered);
+        auto *box = prompt.findChild<QDialogButtonBox *>();
+        QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), cancel);
+        const QStringList shown = clippedShown(prompt);
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(", ")));
+        box->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(prompt.findChild<QLabel *>("labelProblem")->isVisible());
+        QTRY_COMPARE(clipped(prompt), QStringList());
+        prompt.close();
+    }
 }
 
 QTEST_MAIN(TestWindow)

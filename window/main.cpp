@@ -1,10 +1,12 @@
 #include "folderlock.h"
+#include "language.h"
 #include "screen.h"
 #include "splash.h"
 #include "widget.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSplashScreen>
@@ -24,6 +26,9 @@ int main(int argc, char *argv[])
     QT_WARNING_DISABLE_DEPRECATED
     QGuiApplication::setFallbackSessionManagementEnabled(false);
     QT_WARNING_POP
+    // The user's display language (on Windows the one chosen for Windows' own texts, not the
+    // regional format); the event log stays English.
+    installLanguage(QLocale());
 
     FolderLock folderLock;
     if (folderLock.heldElsewhere()) {

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -98,6 +99,20 @@ bool NetworkPasswordPrompt::everyAdapter() const
     return everyAdapterChoice->isChecked();
 }
 
+void NetworkPasswordPrompt::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitTexts();
+}
+
+// The toolkit sizes a window from its texts' widths, and then gives the wrapped ones too few
+// lines; a problem shown squeezes them further. The prompt grows to show every line.
+void NetworkPasswordPrompt::fitTexts()
+{
+    layout()->activate();
+    resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
+}
+
 void NetworkPasswordPrompt::accept()
 {
     const QString text = networkPasswordProblem(entry->text(), again->text());
@@ -107,6 +122,7 @@ void NetworkPasswordPrompt::accept()
     }
     problem->setText(text);
     problem->show();
+    fitTexts();
     // Nobody can see which of two masked entries is wrong: both are typed again. A screen
     // reader says why with the field that has the focus.
     entry->clear();

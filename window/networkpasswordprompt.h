@@ -25,7 +25,12 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void fitTexts();
+
     QLineEdit *entry;
     QLineEdit *again;
     QRadioButton *everyAdapterChoice;

@@ -14,8 +14,11 @@
 #    pages, and a second Tandrel started in the same folder says so and ends, leaving the
 #    first one's log alone;
 # 5. Tandrel killed outright and wine's server gone after it: the next start, which wine
-#    gives the killed one's process id, takes the lock over and comes up with its window.
+#    gives the killed one's process id, takes the lock over and comes up with its window;
+# 6. under German (LC_ALL=de_DE.UTF-8 makes it wine's display language): the buttons answer
+#    their German mnemonics, the Keep box its "Ja", and the log stays English.
 #   xvfb-run -a -s "-screen 0 1280x800x24" wine-e2e.sh TANDREL_FOLDER PWLCTL_SIM_EXE X11CLOSE WINPROBE_EXE [SHOT.png]
+# The firmware image of part 6 comes from the demo folder beside TANDREL_FOLDER.
 # WINEPREFIX (and TANDREL_WINDOWS_KIT, unless the default) come from the caller; the programs
 # run through cmake/wine-run, which puts the kit's DLLs on their path.
 set -euo pipefail
@@ -269,3 +272,50 @@ wait_for "its window" window_count 1
 new_id=$(head -n 1 Tandrel.lock | tr -d '\r')
 close_main
 echo "PASS: a start after a killed Tandrel.exe and wine's end takes its lock over (process id $killed_id, then $new_id)"
+
+# 6. Under German. "&Einstellungen >" and "&Werkseinstellungen" answer Alt+E and Alt+W, which
+#    do nothing in English; Alt+F is "&Firmware-Update" (in English Factory Default). The Keep
+#    box's "&Ja" answers Alt+J, which does nothing in English, and the name is written back.
+#    ("&Nein" takes Alt+N as "&No" does: no key tells them apart.)
+rm -f Tandrel.log pwlctl-sim.calls
+image=$(ls "$folder-demo"/*.pwfw 2>/dev/null | head -n 1)
+[[ -n $image ]] || fail "no firmware image in $folder-demo"
+cp "$image" firmware.pwfw
+LC_ALL=de_DE.UTF-8 "$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!
+wait_for "the main window in German" window_count 1
+main=$(windows | head -n 1)
+wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click_first_row "$main"
+wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key --delay 300 alt+e alt+w
+wait_for "the reset by its German mnemonic" resets_are 1
+wait_for "its box" window_count 2
+press_return_in "$(windows | grep -vx "$main" | head -n 1)"
+wait_for "the box to close" window_count 1
+# The upgrade of firmware.pwfw, typed into the file dialog, its Keep box answered by Alt+J.
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key alt+f
+wait_for "the file dialog" window_count 2
+dialog=$(windows | grep -vx "$main" | head -n 1)
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool type --delay 20 "Z:${work//\//\\}\\firmware.pwfw"
+xdotool key Return
+wait_for "the Keep box" eval '[[ -n $(windows | grep -vx "$main" | grep -vx "$dialog") ]]'
+box=$(windows | grep -vx "$main" | grep -vx "$dialog" | head -n 1)
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key alt+j
+wait_for "the upgrade after Ja" grep -q '"upgrade_ggl"' pwlctl-sim.calls
+wait_for "the name written back after Ja" grep -q '"set_hfid"' pwlctl-sim.calls
+# Its result box, a window other than those before it.
+wait_for "the upgrade's box" eval '[[ -n $(windows | grep -vxE "$main|$dialog|$box") ]]'
+press_return_in "$(windows | grep -vxE "$main|$dialog|$box" | head -n 1)"
+wait_for "the box to close" window_count 1
+close_main
+# The log as in English: its records, and nothing outside ASCII.
+logged "==== Tandrel started ====" && logged "Emitting pwlctl.exe " && logged "==== Tandrel closed ====" \
+    || fail "the log's records are not the English ones"
+LC_ALL=C grep -q $'[^\t\r -~]' Tandrel.log && fail "the log holds text outside ASCII: $(LC_ALL=C grep -m1 $'[^\t\r -~]' Tandrel.log)"
+echo "PASS: under German the buttons answer their German mnemonics, the Keep box its Ja; the log English"

@@ -1,0 +1,8 @@
+#include "qtcatalogues.h"
+
+#include <QLibraryInfo>
+
+QString qtCataloguesFolder()
+{
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+}
