@@ -792,6 +792,8 @@ void TestWindow::onScreen()
     QFETCH(QRect, frame);
     QFETCH(QPoint, position);
     QCOMPARE(positionOnScreen(frame, QRect(0, 0, 1920, 1040)), position);
+}
+
 // The buttons and labels of a window that show less than their whole text.
 static QStringList clipped(QWidget &window)
 {
