@@ -285,7 +285,7 @@ LC_ALL=de_DE.UTF-8 "$wine_run" "$folder/Tandrel.exe" >/dev/null 2>&1 & app=$!
 wait_for "the main window in German" window_count 1
 main=$(windows | head -n 1)
 wait_for "the start-up scan" logged "found device: 02:1A:7E:00:00:01"
-sleep 1
+wait_for "the device list's rows drawn" row_drawn "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 click_first_row "$main"
 wait_for "the selection" logged "selected Device = 02:1A:7E:00:00:01"
@@ -307,10 +307,14 @@ wait_for "the Keep box" eval '[[ -n $(windows | grep -vx "$main" | grep -vx "$di
 box=$(windows | grep -vx "$main" | grep -vx "$dialog" | head -n 1)
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key alt+j
+# The demo lists another adapter of its model: Return keeps to this adapter only, the default.
+wait_for "the question of which adapters" eval '[[ -n $(windows | grep -vx "$main" | grep -vx "$dialog" | grep -vx "$box") ]]'
+question=$(windows | grep -vx "$main" | grep -vx "$dialog" | grep -vx "$box" | head -n 1)
+press_return_in "$question"
 wait_for "the upgrade after Ja" grep -q '"upgrade_ggl"' pwlctl-sim.calls
 wait_for "the name written back after Ja" grep -q '"set_hfid"' pwlctl-sim.calls
 # Its result box, a window other than those before it.
-wait_for "the upgrade's box" eval '[[ -n $(windows | grep -vxE "$main|$dialog|$box") ]]'
+wait_for "the upgrade's box" eval '[[ -n $(windows | grep -vxE "$main|$dialog|$box|$question") ]]'
 press_return_in "$(windows | grep -vxE "$main|$dialog|$box" | head -n 1)"
 wait_for "the box to close" window_count 1
 close_main
