@@ -551,6 +551,13 @@ Was zu tun ist: Ein Adapter kann eine Minute brauchen, bis er mit seinem neuen K
     </message>
 </context>
 <context>
+    <name>SessionEnd</name>
+    <message>
+        <source>Tandrel is waiting for pwlctl.exe to finish with an adapter.</source>
+        <translation>Tandrel wartet, bis pwlctl.exe mit einem Adapter fertig ist.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>Looking for adapters...</source>

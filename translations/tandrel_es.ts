@@ -551,6 +551,13 @@ Qué hacer: un adaptador puede tardar un minuto en unirse a la red con su contra
     </message>
 </context>
 <context>
+    <name>SessionEnd</name>
+    <message>
+        <source>Tandrel is waiting for pwlctl.exe to finish with an adapter.</source>
+        <translation>Tandrel espera a que pwlctl.exe termine con un adaptador.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>Looking for adapters...</source>

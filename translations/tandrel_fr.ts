@@ -551,6 +551,13 @@ Que faire&#xa0;? Un adaptateur peut mettre une minute à rejoindre le réseau av
     </message>
 </context>
 <context>
+    <name>SessionEnd</name>
+    <message>
+        <source>Tandrel is waiting for pwlctl.exe to finish with an adapter.</source>
+        <translation>Tandrel attend que pwlctl.exe ait fini avec un adaptateur.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>Looking for adapters...</source>

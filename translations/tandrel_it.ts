@@ -551,6 +551,13 @@ Cosa fare: un adattatore può impiegare un minuto per entrare nella rete con la 
     </message>
 </context>
 <context>
+    <name>SessionEnd</name>
+    <message>
+        <source>Tandrel is waiting for pwlctl.exe to finish with an adapter.</source>
+        <translation>Tandrel attende che pwlctl.exe finisca con un adattatore.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>Looking for adapters...</source>

@@ -551,6 +551,13 @@ Wat u kunt doen: een adapter kan een minuut nodig hebben om met zijn nieuwe wach
     </message>
 </context>
 <context>
+    <name>SessionEnd</name>
+    <message>
+        <source>Tandrel is waiting for pwlctl.exe to finish with an adapter.</source>
+        <translation>Tandrel wacht tot pwlctl.exe klaar is met een adapter.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>Looking for adapters...</source>

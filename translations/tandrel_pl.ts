@@ -558,6 +558,13 @@ Co zrobić: adapter może potrzebować minuty, aby dołączyć do sieci z nowym 
     </message>
 </context>
 <context>
+    <name>SessionEnd</name>
+    <message>
+        <source>Tandrel is waiting for pwlctl.exe to finish with an adapter.</source>
+        <translation>Tandrel czeka, aż pwlctl.exe zakończy pracę z adapterem.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>Looking for adapters...</source>
