@@ -14,11 +14,27 @@ ActionResult errorReport(const QString &text)
     return ActionResult::toolReport(errorText(text, true));
 }
 
+// The same in the user's language and, for the log, in English.
+ActionResult errorReport(const QString &text, const QString &logged)
+{
+    ActionResult result = errorReport(text);
+    result.logText = errorText(logged, true);
+    return result;
+}
+
+// A text of the actions' reports in the user's language, or in English for the log: no
+// catalogue has the empty context.
+QString said(const char *source, bool translated)
+{
+    return QCoreApplication::translate(translated ? "AdapterActions" : "", source);
+}
+
 // The report of an action of several runs, in the log as soon as it is known: a session end or
 // a crash while it is shown leaves the truth there.
 ActionResult reported(DeviceSession &session, const QString &action, const ActionResult &result)
 {
-    session.appendLog(QStringLiteral("%1 report: %2").arg(action, result.text));
+    session.appendLog(
+        QStringLiteral("%1 report: %2").arg(action, result.logText.isEmpty() ? result.text : result.logText));
     return result;
 }
 
@@ -58,17 +74,23 @@ QString simpleConnectText(const QString &randomizeOutput, const QString &lastSta
     return errorText(randomizeOutput + (ownLine ? QString() : QStringLiteral("\n")) + lastStartOutput, true);
 }
 
-QString renameMismatch(const DeviceRecord *found, const QString &writtenHfid)
+QString renameMismatch(const DeviceRecord *found, const QString &writtenHfid, bool translated)
 {
     if (!found)
-        return QStringLiteral("A scan after its restart did not find the adapter again.");
+        return said(
+            QT_TRANSLATE_NOOP("AdapterActions", "A scan after its restart did not find the adapter again."),
+            translated);
     const QString reported = extractHfidPrefix(found->hfid);
     if (reported == extractHfidPrefix(writtenHfid))
         return QString();
     if (reported.isEmpty())
-        return QStringLiteral("After its restart the adapter reports no name (HFID \"%1\").")
+        return said(QT_TRANSLATE_NOOP("AdapterActions",
+                                      "After its restart the adapter reports no name (HFID \"%1\")."),
+                    translated)
             .arg(found->hfid);
-    return QStringLiteral("After its restart the adapter reports the name \"%1\" (HFID \"%2\").")
+    return said(QT_TRANSLATE_NOOP("AdapterActions",
+                                  "After its restart the adapter reports the name \"%1\" (HFID \"%2\")."),
+                translated)
         .arg(reported, found->hfid);
 }
 
@@ -130,16 +152,18 @@ ActionResult AdapterActions::restoreConfiguration(const DeviceRecord &adapter, c
     // Without a value to carry over, writing one would rename the adapter to rubbish.
     const QString manufacturerHfid = reportedHfid(output);
     if (manufacturerHfid.isEmpty()) {
-        return errorReport(
-            QStringLiteral("The adapter's name \"%1\" could not be restored: it did not report its new "
-                           "HFID within %2 seconds of the upgrade.\n%3")
-                .arg(hfidPrefix, QString::number(limits.adapterBackMs / 1000), output));
+        return errorReport(QCoreApplication::translate(
+                               "AdapterActions",
+                               "The adapter's name \"%1\" could not be restored: it did not report its "
+                               "new HFID within %2 seconds of the upgrade.\n%3")
+                               .arg(hfidPrefix, QString::number(limits.adapterBackMs / 1000), output));
     }
 
     const FittedHfid name = fittedUserHfid(hfidPrefix, manufacturerHfid);
     if (const auto failed = writeUserHfid(adapter, name.hfid, RunRecord::StatusOnly))
-        return errorReport(
-            QStringLiteral("The adapter's name \"%1\" could not be written.\n%2").arg(name.hfid, *failed));
+        return errorReport(QCoreApplication::translate("AdapterActions",
+                                                       "The adapter's name \"%1\" could not be written.\n%2")
+                               .arg(name.hfid, *failed));
 
     ToolRun restart = deviceRun(adapter, {QStringLiteral("apcm_sta_restart")}, limits.longMs);
     restart.record = RunRecord::EmittingOnly;
@@ -147,8 +171,10 @@ ActionResult AdapterActions::restoreConfiguration(const DeviceRecord &adapter, c
 
     QString text = successHeading;
     if (name.shortened)
-        text += QStringLiteral("\nThe adapter's name was too long for its new firmware and was shortened to "
-                               "\"%1\".")
+        text += QLatin1Char('\n') +
+                QCoreApplication::translate("AdapterActions",
+                                            "The adapter's name was too long for its new firmware and was "
+                                            "shortened to \"%1\".")
                     .arg(name.hfid);
     return ActionResult::message(text);
 }
@@ -168,29 +194,35 @@ std::optional<QString> AdapterActions::writeUserHfid(const DeviceRecord &adapter
 
 ActionResult AdapterActions::restart(const DeviceRecord &adapter)
 {
-    const QString failure = restartUntilBack(adapter);
-    return reported(session, QStringLiteral("Restart"),
-                    failure.isEmpty() ? ActionResult::message(successHeading +
-                                                              QStringLiteral("\nThe adapter restarted and answers again."))
-                                      : errorReport(failure));
+    const auto failure = restartUntilBack(adapter);
+    if (!failure.first.isEmpty())
+        return reported(session, QStringLiteral("Restart"), errorReport(failure.first, failure.second));
+    const char *back = QT_TRANSLATE_NOOP("AdapterActions", "The adapter restarted and answers again.");
+    ActionResult result = ActionResult::message(successHeading + QLatin1Char('\n') + said(back, true));
+    result.logText = successHeading + QLatin1Char('\n') + said(back, false);
+    return reported(session, QStringLiteral("Restart"), result);
 }
 
-QString AdapterActions::restartUntilBack(const DeviceRecord &adapter)
+QPair<QString, QString> AdapterActions::restartUntilBack(const DeviceRecord &adapter)
 {
     const ToolLimits &limits = session.limits();
     RunStatus status;
     const QString output =
         session.runTool(deviceRun(adapter, {QStringLiteral("apcm_sta_restart")}, limits.longMs), &status);
-    if (toolRunFailed(status, output))
-        return QStringLiteral("The adapter could not be restarted.\n") + output;
+    if (toolRunFailed(status, output)) {
+        const char *text = QT_TRANSLATE_NOOP("AdapterActions", "The adapter could not be restarted.\n%1");
+        return {said(text, true).arg(output), said(text, false).arg(output)};
+    }
 
     // The adapter's address does not change: it is not looked for again, only asked.
     const QString answer = session.askUntilBack(adapter, limits.adapterBackMs, true);
-    if (reportedHfid(answer).isEmpty())
-        return QStringLiteral("The adapter did not answer within %1 seconds of its restart.\n%2")
-            .arg(limits.adapterBackMs / 1000)
-            .arg(answer);
-    return QString();
+    if (reportedHfid(answer).isEmpty()) {
+        const char *text = QT_TRANSLATE_NOOP(
+            "AdapterActions", "The adapter did not answer within %1 seconds of its restart.\n%2");
+        const QString seconds = QString::number(limits.adapterBackMs / 1000);
+        return {said(text, true).arg(seconds, answer), said(text, false).arg(seconds, answer)};
+    }
+    return {};
 }
 
 ActionResult AdapterActions::simpleConnect(const DeviceRecord &adapter)
@@ -219,12 +251,12 @@ ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &
     // Writing it again would only take the adapter off the network while it restarts.
     if (name == extractHfidPrefix(adapter.hfid)) {
         return ActionResult::message(
-            name.isEmpty() ? QCoreApplication::translate("AdapterActions", "The adapter has no name already: the "
-                                                                           "name is unchanged, and nothing was run.")
-                           : QCoreApplication::translate("AdapterActions",
-                                                         "The adapter's name is \"%1\" already: the "
-                                                         "name is unchanged, and nothing was run.")
-                                 .arg(name));
+            name.isEmpty()
+                ? QCoreApplication::translate("AdapterActions", "The adapter has no name already: the "
+                                                                "name is unchanged, and nothing was run.")
+                : QCoreApplication::translate("AdapterActions", "The adapter's name is \"%1\" already: the "
+                                                                "name is unchanged, and nothing was run.")
+                      .arg(name));
     }
     const auto report = [this](const ActionResult &result) {
         return reported(session, QStringLiteral("Rename"), result);
@@ -238,26 +270,38 @@ ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &
     const QString manufacturerHfid = reportedHfid(output);
     // Without it, the name would be written in front of rubbish.
     if (toolRunFailed(status, output) || manufacturerHfid.isEmpty())
-        return errorReport(QStringLiteral("The adapter did not give its HFID, so nothing was written.\n") +
-                           output);
+        return errorReport(QCoreApplication::translate("AdapterActions",
+                                                       "The adapter did not give its HFID, so nothing was "
+                                                       "written.\n%1")
+                               .arg(output));
     // The adapter's own HFID can be longer than the one the scan showed.
     const QString tooLong = nameRefusal(name, manufacturerHfid);
     if (!tooLong.isEmpty())
-        return errorReport(tooLong + QStringLiteral("\nNothing was written."));
+        return errorReport(
+            QCoreApplication::translate("AdapterActions", "%1\nNothing was written.").arg(tooLong));
 
     const QString newHfid = keptUserHfid(name, manufacturerHfid);
     if (const auto failed = writeUserHfid(adapter, newHfid, RunRecord::Everything)) {
-        const QString what =
-            name.isEmpty() ? QStringLiteral("The adapter's name could not be removed.\n")
-                           : QStringLiteral("The adapter's name \"%1\" could not be written.\n").arg(name);
-        return report(errorReport(what + *failed));
+        const char *what =
+            name.isEmpty()
+                ? QT_TRANSLATE_NOOP("AdapterActions", "The adapter's name could not be removed.\n%1")
+                : QT_TRANSLATE_NOOP("AdapterActions", "The adapter's name \"%1\" could not be written.\n%2");
+        // One pass over the text: what the tool printed may hold "%2" itself.
+        const auto text = [&](bool translated) {
+            const QString said = ::said(what, translated);
+            return name.isEmpty() ? said.arg(*failed) : said.arg(name, *failed);
+        };
+        return report(errorReport(text(true), text(false)));
     }
 
-    const QString done = name.isEmpty() ? QStringLiteral("The adapter's name was removed.\n")
-                                        : QStringLiteral("The adapter's new name was written.\n");
-    const QString failure = restartUntilBack(adapter);
-    if (!failure.isEmpty())
-        return report(errorReport(done + failure));
+    //: What became of the name before a later step failed; %1 tells that step
+    const char *done = name.isEmpty()
+                           ? QT_TRANSLATE_NOOP("AdapterActions", "The adapter's name was removed.\n%1")
+                           : QT_TRANSLATE_NOOP("AdapterActions", "The adapter's new name was written.\n%1");
+    const auto failure = restartUntilBack(adapter);
+    if (!failure.first.isEmpty())
+        return report(
+            errorReport(said(done, true).arg(failure.first), said(done, false).arg(failure.second)));
 
     // The list shows what the adapters report now; the adapter stays selected, with the HFID
     // that a firmware upgrade keeps the name from.
@@ -266,12 +310,22 @@ ActionResult AdapterActions::rename(const DeviceRecord &adapter, const QString &
     const QString mismatch = renameMismatch(found < 0 ? nullptr : &session.devices().at(found), newHfid);
     if (found >= 0)
         session.select(adapter.address);
-    ActionResult result =
-        !mismatch.isEmpty() ? errorReport(done + mismatch)
-        : name.isEmpty()
-            ? ActionResult::message(successHeading + QStringLiteral("\nThe adapter has no name now."))
-            : ActionResult::message(successHeading +
-                                    QStringLiteral("\nThe adapter's name is now \"%1\".").arg(name));
+    ActionResult result;
+    if (!mismatch.isEmpty()) {
+        const QString logged =
+            renameMismatch(found < 0 ? nullptr : &session.devices().at(found), newHfid, false);
+        result = errorReport(said(done, true).arg(mismatch), said(done, false).arg(logged));
+    } else {
+        const char *now = name.isEmpty()
+                              ? QT_TRANSLATE_NOOP("AdapterActions", "The adapter has no name now.")
+                              : QT_TRANSLATE_NOOP("AdapterActions", "The adapter's name is now \"%1\".");
+        const auto text = [&](bool translated) {
+            const QString said = ::said(now, translated);
+            return successHeading + QLatin1Char('\n') + (name.isEmpty() ? said : said.arg(name));
+        };
+        result = ActionResult::message(text(true));
+        result.logText = text(false);
+    }
     result.rescanned = true;
     return report(result);
 }

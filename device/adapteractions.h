@@ -5,6 +5,7 @@
 #include "device/networkkey.h"
 #include "device/toolrun.h"
 
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -26,6 +27,7 @@ struct ActionResult
     QString text;
     bool succeeded = false;
     bool rescanned = false; // the session scanned again: its adapters are new
+    QString logText = {};   // the text in English for the event log, where the user reads another
 
     static ActionResult message(const QString &text) { return {Report::Message, text, true}; }
     static ActionResult toolReport(const QString &text, bool succeeded = false)
@@ -81,7 +83,8 @@ private:
     ActionResult restoreConfiguration(const DeviceRecord &adapter, const QString &hfidPrefix);
     // A restart, then the adapter asked for its HFID until it answers: what went wrong, with
     // what the tool printed, or nothing.
-    QString restartUntilBack(const DeviceRecord &adapter);
+    // Empty when it answers; else why not, in the user's language (first) and in English.
+    QPair<QString, QString> restartUntilBack(const DeviceRecord &adapter);
     // The user HFID written with set_hfid: what the tool printed when the write failed, or
     // nothing. The record is what the log keeps of the run.
     std::optional<QString> writeUserHfid(const DeviceRecord &adapter, const QString &hfid, RunRecord record);
@@ -107,7 +110,7 @@ bool toolRunFailed(const RunStatus &status, const QString &output);
 
 // What is wrong with the adapter as the scan after a rename found it (null: not at all), given
 // the user HFID written: nothing when it shows the new name, else what it reports.
-QString renameMismatch(const DeviceRecord *found, const QString &writtenHfid);
+QString renameMismatch(const DeviceRecord *found, const QString &writtenHfid, bool translated = true);
 
 // What the simple-connect window shows: the randomize text, or, when no start attempt
 // reported success, that text and the last attempt's text under an ERROR heading.

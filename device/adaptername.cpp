@@ -75,53 +75,62 @@ int nameRoom(const QString &manufacturerHfid)
     return qMax(0, maxHfidBytes - manufacturerHfid.toUtf8().size() - 1);
 }
 
-QString nameRefusal(const QString &name, const QString &manufacturerHfid)
+QString nameRefusal(const QString &name, const QString &manufacturerHfid, bool translated)
 {
     if (name.isEmpty())
         return QString();
+    // No catalogue has the empty context: the English source, with its %n filled in.
+    const auto said = [translated](const char *source, int n = -1) {
+        return QCoreApplication::translate(translated ? "AdapterName" : "", source, nullptr, n);
+    };
     // Other tools and the adapters' own pages show nothing else.
     if (const std::optional<uint> untaken = firstOutsidePrintableAscii(name)) {
-        return QStringLiteral("The name cannot hold %1: an adapter's name takes only printable ASCII "
-                              "characters (letters, digits, blanks and the signs from ! to ~).")
+        return said(QT_TRANSLATE_NOOP("AdapterName",
+                                      "The name cannot hold %1: an adapter's name takes only printable ASCII "
+                                      "characters (letters, digits, blanks and the signs from ! to ~)."))
             .arg(describedCharacter(*untaken));
     }
     const int room = nameRoom(manufacturerHfid);
     if (room == 0)
-        return QStringLiteral("This adapter takes no name: its own HFID fills the %1 bytes that it "
-                              "holds.")
+        return said(QT_TRANSLATE_NOOP("AdapterName", "This adapter takes no name: its own HFID fills the %1 "
+                                                     "bytes that it holds."))
             .arg(maxHfidBytes);
     if (hfidAsListed(keptUserHfid(name, manufacturerHfid)) != keptUserHfid(name, manufacturerHfid)) {
         const QString part = unreadablePart(name);
         if (part.isEmpty())
-            return QCoreApplication::translate(
-                "AdapterName", "The list of adapters would not read this name back whole: "
-                               "the adapter would be shown there without its name and model.");
-        return QCoreApplication::translate("AdapterName",
-                                           "The name cannot hold \"%1\": the list of adapters would read it "
-                                           "wrongly, and show the adapter without its name and model.")
+            return said(QT_TRANSLATE_NOOP("AdapterName",
+                                          "The list of adapters would not read this name back whole: "
+                                          "the adapter would be shown there without its name and model."));
+        return said(QT_TRANSLATE_NOOP("AdapterName",
+                                      "The name cannot hold \"%1\": the list of adapters would read it "
+                                      "wrongly, and show the adapter without its name and model."))
             .arg(part);
     }
     if (name.size() > room)
-        return QStringLiteral("The name is too long: this adapter takes a name of at most %1 %2.")
-            .arg(room)
-            .arg(room == 1 ? QStringLiteral("character") : QStringLiteral("characters"));
+        return said(
+            QT_TRANSLATE_N_NOOP("AdapterName",
+                                "The name is too long: this adapter takes a name of at most %n characters."),
+            room);
     return QString();
 }
 
 QString namePromptText(const QString &typed, const QString &manufacturerHfid)
 {
-    const QString question = QStringLiteral("The adapter's new name (an empty name removes it):\n");
     const QString name = typed.trimmed();
     const QString refusal = nameRefusal(name, manufacturerHfid);
     if (!refusal.isEmpty())
-        return question + refusal;
+        return QCoreApplication::translate("NamePrompt",
+                                           "The adapter's new name (an empty name removes it):\n%1")
+            .arg(refusal);
     // Without a model the list holds no HFID that Tandrel could count from: the adapter's own
     // is read before anything is written.
     if (modelName(manufacturerHfid).isEmpty())
-        return question + QCoreApplication::translate("NamePrompt",
-                                                      "The list shows no model for this adapter, so Tandrel "
-                                                      "cannot tell how many characters its name may have.");
+        return QCoreApplication::translate(
+            "NamePrompt", "The adapter's new name (an empty name removes it):\nThe list shows no "
+                          "model for this adapter, so Tandrel cannot tell how many characters its "
+                          "name may have.");
     const int left = nameRoom(manufacturerHfid) - name.size();
-    return question + (left == 1 ? QStringLiteral("1 character left.")
-                                 : QStringLiteral("%1 characters left.").arg(left));
+    return QCoreApplication::translate(
+        "NamePrompt", "The adapter's new name (an empty name removes it):\n%n characters left.", nullptr,
+        left);
 }

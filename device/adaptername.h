@@ -41,8 +41,8 @@ QString hfidAsListed(const QString &hfid);
 // Why an adapter with this manufacturer HFID cannot take the name: a character other than
 // printable ASCII (the first one is named), a part that the list of adapters would not read
 // back (hfidAsListed, the part named), or too many characters. Empty when it can; an empty
-// name removes the name and is always taken.
-QString nameRefusal(const QString &name, const QString &manufacturerHfid);
+// name removes the name and is always taken. In English for the event log unless translated.
+QString nameRefusal(const QString &name, const QString &manufacturerHfid, bool translated = true);
 
 // What the name prompt says under its question while the user types: how many characters
 // the name may still have, or why the adapter would not take it.

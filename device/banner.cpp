@@ -3,6 +3,8 @@
 #include "device/hfid.h"
 #include "device/texts.h"
 
+#include <QCoreApplication>
+
 QString fillBanner(const QString &bannerTemplate, const QString &hfid)
 {
     // One pass over the template, and the values as plain text: an HFID holding "%2" or
@@ -25,6 +27,9 @@ QString adapterHeard(const QString &hfid, const QString &address)
     const QString name = shortenedText(extractHfidPrefix(hfid));
     const QString model = shortenedText(modelName(hfid));
     if (name.isEmpty())
-        return QStringLiteral("Model %1, address %2").arg(model, shortenedText(address));
-    return QStringLiteral("%1, model %2, address %3").arg(name, model, shortenedText(address));
+        return QCoreApplication::translate("Banner", "Model %1, address %2")
+            .arg(model, shortenedText(address));
+    //: %1 is the adapter's own name
+    return QCoreApplication::translate("Banner", "%1, model %2, address %3")
+        .arg(name, model, shortenedText(address));
 }

@@ -1,5 +1,6 @@
 #include "eventlog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -51,13 +52,15 @@ QByteArray logRecordBytes(const QDateTime &time, const QString &message, bool cr
 
 QString logOpenFailedText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Log file open failed!\n%1\n%2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("EventLog", "Log file open failed!\n%1\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString logWriteFailedText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The event log could not be written.\n%1\n%2\n"
-                          "Tandrel keeps the records and writes them as soon as it can.")
+    return QCoreApplication::translate("EventLog",
+                                       "The event log could not be written.\n%1\n%2\n"
+                                       "Tandrel keeps the records and writes them as soon as it can.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

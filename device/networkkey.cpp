@@ -31,7 +31,6 @@ DeviceList adaptersThrough(const DeviceList &devices, const QString &interfaceAd
     return adapters;
 }
 
-
 // The run that sets the network password on an adapter, the password kept out of its records.
 ToolRun passwordRun(const DeviceRecord &adapter, const QString &password, int timeLimitMs)
 {
@@ -47,8 +46,14 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
+    //: Joins two adapters of a list of three or more, before the last two ("A, B")
+    const QString middle = QCoreApplication::translate("NetworkKey", "%1, %2");
+    //: Joins the last two adapters of a list ("A, B and C")
+    const QString last = QCoreApplication::translate("NetworkKey", "%1 and %2");
+    QString list = items.first();
+    for (int i = 1; i < items.size() - 1; ++i)
+        list = middle.arg(list, items.at(i));
+    return last.arg(list, items.last());
 }
 
 // What became of one adapter of the network.
@@ -101,11 +106,13 @@ QString fateLines(const DeviceList &network, const QVector<Fate> &fates)
 {
     QStringList lines;
     for (int i = 0; i < network.size(); ++i) {
-        const QString byComputer = i == network.size() - 1
-                                       ? QStringLiteral(", the adapter this computer is connected through")
-                                       : QString();
-        lines.append(
-            QStringLiteral("- %1%2: %3").arg(adapterLabel(network.at(i)), byComputer, fateText(fates.at(i))));
+        //: An adapter's line of the report: the adapter, then what became of it
+        const QString line =
+            i == network.size() - 1
+                ? QCoreApplication::translate("NetworkKey",
+                                              "- %1, the adapter this computer is connected through: %2")
+                : QCoreApplication::translate("NetworkKey", "- %1: %2");
+        lines.append(line.arg(adapterLabel(network.at(i)), fateText(fates.at(i))));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -116,11 +123,12 @@ QString whatToDoAfterFailure(const QVector<Fate> &fates)
         return fate.state == Fate::NewPassword || fate.state == Fate::EarlierAttempt;
     });
     if (!changed)
-        return QStringLiteral(
-            "No adapter was changed. Once the fault that the tool reports is dealt with, try "
-            "again.");
+        return QCoreApplication::translate(
+            "NetworkKey", "No adapter was changed. Once the fault that the tool reports is dealt with, try "
+                          "again.");
     if (fates.last().state == Fate::Failed)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "NetworkKey",
             "The other adapters have the new password and have left the network of this "
             "computer's adapter. Once the fault that the tool reports is dealt with, set the same "
             "password on this computer's adapter alone (\"This adapter only\"): the others join "
@@ -145,15 +153,18 @@ QString networkPasswordProblem(const QString &password, const QString &again)
                                            "keyboard.");
     }
     if (password.size() < minNetworkPasswordChars)
-        return QStringLiteral("The password is too short: it takes at least %1 characters.")
-            .arg(minNetworkPasswordChars);
+        return QCoreApplication::translate("NetworkKey",
+                                           "The password is too short: it takes at least %n characters.",
+                                           nullptr, minNetworkPasswordChars);
     if (password.size() > maxNetworkPasswordChars)
-        return QStringLiteral(
-                   "The password is too long: it takes at most %1 characters, and this one has %2.")
+        return QCoreApplication::translate(
+                   "NetworkKey", "The password is too long: it takes at most %1 characters, and this "
+                                 "one has %2.")
             .arg(maxNetworkPasswordChars)
             .arg(password.size());
     if (password != again)
-        return QStringLiteral("The two entries differ. Type the password twice again.");
+        return QCoreApplication::translate("NetworkKey",
+                                           "The two entries differ. Type the password twice again.");
     return QString();
 }
 
@@ -212,11 +223,13 @@ ActionResult AdapterActions::changeKey(const DeviceRecord &adapter, const QStrin
     if (!failed && !others.isEmpty()) {
         if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
             text += QLatin1Char('\n');
-        text += QStringLiteral(
-                    "\nThis adapter now leaves the network of %1 unless %2 the same password: adapters "
-                    "with different passwords cannot reach each other.")
-                    .arg(listed(others),
-                         others.size() == 1 ? QStringLiteral("it gets") : QStringLiteral("they get"));
+        //: %1 lists the other adapters; %n is how many they are
+        text += QCoreApplication::translate(
+                    "NetworkKey",
+                    "\nThis adapter now leaves the network of %1 unless they get the same "
+                    "password: adapters with different passwords cannot reach each other.",
+                    nullptr, int(others.size()))
+                    .arg(listed(others));
     }
     if (!failed)
         passwordsGiven.record(adapter, password);
@@ -243,8 +256,9 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
     QVector<Fate> fates(network.size());
     int earlierCount = 0;
     for (const DeviceRecord &earlier : passwordsGiven.holding(password)) {
-        if (std::none_of(network.cbegin(), network.cend(),
-                         [&](const DeviceRecord &device) { return sameAddress(device.address, earlier.address); })) {
+        if (std::none_of(network.cbegin(), network.cend(), [&](const DeviceRecord &device) {
+                return sameAddress(device.address, earlier.address);
+            })) {
             adapters.insert(earlierCount, earlier);
             fates.insert(earlierCount++, {Fate::EarlierAttempt, QString()});
         }
@@ -265,14 +279,16 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
             fates[i] = {Fate::Failed, maskSecret(output, password).trimmed()};
             logFate(session, adapters.at(i), fates.at(i));
             const QString text =
-                QStringLiteral(
-                    "The new network password could not be set on every adapter.%1\n\n%2\n\nWhat to do: %3")
-                    .arg(
-                        i < adapters.size() - 1
-                            ? QStringLiteral(" Tandrel stopped before the adapter this computer is connected "
-                                             "through, so that this computer keeps its network.")
-                            : QString(),
-                        fateLines(adapters, fates), whatToDoAfterFailure(fates));
+                (i < adapters.size() - 1
+                     ? QCoreApplication::translate(
+                           "NetworkKey", "The new network password could not be set on every adapter. "
+                                         "Tandrel stopped before the adapter this computer is connected "
+                                         "through, so that this computer keeps its network.\n\n%1\n\n"
+                                         "What to do: %2")
+                     : QCoreApplication::translate(
+                           "NetworkKey", "The new network password could not be set on every adapter."
+                                         "\n\n%1\n\nWhat to do: %2"))
+                    .arg(fateLines(adapters, fates), whatToDoAfterFailure(fates));
             return {ActionResult::Report::FullReport, errorText(text, true), false, true};
         }
         fates[i].state = Fate::NewPassword;
@@ -292,13 +308,15 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
     ActionResult result{ActionResult::Report::FullReport, QString(), allFound, true};
     if (allFound) {
         result.text =
-            QStringLiteral("==== SUCCESS ====\nThe new network password is set on every adapter, and "
-                           "every adapter was found again.\n\n") +
-            fateLines(adapters, fates);
+            QStringLiteral("==== SUCCESS ====\n") +
+            QCoreApplication::translate("NetworkKey", "The new network password is set on every adapter, and "
+                                                      "every adapter was found again.\n\n%1")
+                .arg(fateLines(adapters, fates));
         return result;
     }
     result.text = errorText(
-        QStringLiteral(
+        QCoreApplication::translate(
+            "NetworkKey",
             "The new network password is set on every adapter, but not every adapter was found again."
             "\n\n%1\n\nWhat to do: An adapter can take a minute to join the network with its new "
             "password: scan again then. One that is still missing does not share the password of this "
@@ -311,8 +329,9 @@ ActionResult AdapterActions::changeKeyOnEveryAdapter(const DeviceRecord &adapter
 
 QString computerAdapterUnknownText()
 {
-    return QStringLiteral("Tandrel cannot tell which adapter this computer is connected through, so only the "
-                          "selected adapter can be changed.");
+    return QCoreApplication::translate(
+        "NetworkKey", "Tandrel cannot tell which adapter this computer is connected through, so "
+                      "only the selected adapter can be changed.");
 }
 
 PasswordsGiven::PasswordsGiven()
@@ -322,7 +341,9 @@ PasswordsGiven::PasswordsGiven()
 void PasswordsGiven::record(const DeviceRecord &adapter, const QString &password)
 {
     given.erase(std::remove_if(given.begin(), given.end(),
-                               [&](const Given &earlier) { return sameAddress(earlier.adapter.address, adapter.address); }),
+                               [&](const Given &earlier) {
+                                   return sameAddress(earlier.adapter.address, adapter.address);
+                               }),
                 given.end());
     given.append({adapter, hashed(password)});
 }

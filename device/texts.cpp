@@ -29,22 +29,24 @@ QString progressText(qint64 elapsedMs, int step, int steps)
 {
     QStringList parts;
     if (steps > 0)
-        parts.append(QStringLiteral("%1 of %2").arg(step).arg(steps));
+        //: The step of an action of several, in a busy caption ("2 of 3")
+        parts.append(QCoreApplication::translate("BusyCaption", "%1 of %2").arg(step).arg(steps));
     const QString time = elapsedText(elapsedMs);
     if (!time.isEmpty())
         parts.append(time);
     return parts.join(QStringLiteral(", "));
 }
 
-// The head, how far the action is after the separator, and that the window closes when done.
-QString busyText(QString head, const QString &separator, qint64 elapsedMs, bool closing, int step, int steps)
+// The head, or the head with how far the action is, and that the window closes when done.
+QString busyText(const QString &head, const QString &withProgress, qint64 elapsedMs, bool closing, int step,
+                 int steps)
 {
     const QString progress = progressText(elapsedMs, step, steps);
-    if (!progress.isEmpty())
-        head += separator + progress;
+    const QString text = progress.isEmpty() ? head : withProgress.arg(progress);
     if (closing)
-        head += QStringLiteral(", closing when done");
-    return head;
+        //: A busy caption, and that the window closes when the action is done
+        return QCoreApplication::translate("BusyCaption", "%1, closing when done").arg(text);
+    return text;
 }
 
 } // namespace
@@ -66,7 +68,8 @@ QString resultWindowText(const QString &text, int maxChars)
         shown.truncate(lineEnd + 1);
     if (!shown.endsWith(QLatin1Char('\n')))
         shown += QLatin1Char('\n');
-    return shown + QStringLiteral("[The output goes on. The whole of it is in Tandrel.log.]");
+    return shown + QCoreApplication::translate("ResultWindow",
+                                               "[The output goes on. The whole of it is in Tandrel.log.]");
 }
 
 QString rowDetails(const QString &hfid)
@@ -79,7 +82,9 @@ QString rowDetails(const QString &hfid)
     const QString version = firmwareVersion(hfid);
     if (hfid.left(hfid.lastIndexOf(QLatin1String("_FWDate"))).contains(QLatin1String("_FW")) &&
         !version.isEmpty())
-        parts.append(QStringLiteral("firmware ") + shortenedText(version));
+        //: A row of the device list as it is heard: the adapter's firmware version
+        parts.append(
+            QCoreApplication::translate("DeviceListModel", "firmware %1").arg(shortenedText(version)));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -112,11 +117,19 @@ QString withoutMnemonic(const QString &text)
 
 QString busyCaption(qint64 elapsedMs, bool closing, int step, int steps)
 {
-    return busyText(QStringLiteral("Running..."), QStringLiteral(" "), elapsedMs, closing, step, steps);
+    return busyText(QCoreApplication::translate("BusyCaption", "Running..."),
+                    //: %1 is how far the action is ("2 of 3, 0:42")
+                    QCoreApplication::translate("BusyCaption", "Running... %1"), elapsedMs, closing, step,
+                    steps);
 }
 
 QString busyName(const QString &buttonText, qint64 elapsedMs, bool closing, int step, int steps)
 {
-    return busyText(withoutMnemonic(buttonText) + QStringLiteral(": running"), QStringLiteral(", "),
-                    elapsedMs, closing, step, steps);
+    const QString action = withoutMnemonic(buttonText);
+    //: A busy button as a screen reader says it; %1 is the button's caption
+    return busyText(
+        QCoreApplication::translate("BusyCaption", "%1: running").arg(action),
+        //: %1 is the button's caption, %2 how far the action is ("2 of 3, 0:42")
+        QCoreApplication::translate("BusyCaption", "%1: running, %2").arg(action, QStringLiteral("%1")),
+        elapsedMs, closing, step, steps);
 }

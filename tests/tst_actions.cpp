@@ -30,6 +30,8 @@ private slots:
     void changeKey();
     void rename_data();
     void rename();
+    void reportsLoggedInEnglish_data();
+    void reportsLoggedInEnglish();
     void networkPassword_data();
     void networkPassword();
     void upgradeEveryAdapter_data();
@@ -458,9 +460,8 @@ void TestActions::rename()
     QCOMPARE(result.report == ActionResult::Report::Message, box);
     QCOMPARE(result.succeeded, box);
     QVERIFY2(result.text.startsWith(told), qPrintable(result.text));
-    // Once a name was written, the report is in the log before anyone reads it (its lines end
-    // in CR LF on Windows).
-    QCOMPARE(dir->logBytes().replace("\r\n", "\n").contains(("Rename report: " + told.section('\n', 0, 1)).toUtf8()),
+    // Once a name was written, the report is in the log before anyone reads it.
+    QCOMPARE(dir->log().join('\n').contains("Rename report: " + told.section('\n', 0, 1)),
              subcommands.contains("set_hfid"));
     // Every run with its records; a refused name leaves no record at all.
     const QStringList log = logSince(before);
@@ -475,6 +476,58 @@ void TestActions::rename()
 }
 
 // clang-format off
+// Every text of Tandrel's in capitals, as a catalogue of another language would show it; %n
+// stays what it is. The empty context, which no catalogue has, stays English.
+class CapitalsTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (!*context)
+            return QString();
+        return QString::fromUtf8(source).toUpper().replace(QLatin1String("%N"), QLatin1String("%n"));
+    }
+};
+
+// clang-format off
+void TestActions::reportsLoggedInEnglish_data()
+{
+    QTest::addColumn<QString>("name");   // the new name; null: a restart
+    QTest::addColumn<int>("awayCalls");  // how many commands the adapter does not answer after its restart
+    QTest::addColumn<QString>("logged"); // the report's first lines, in English
+    QTest::newRow("restart") << QString() << 1
+        << "Restart report: ==== SUCCESS ====\nThe adapter restarted and answers again.";
+    QTest::newRow("restart, the adapter not back") << QString() << 100
+        << "Restart report: ==== ERROR ====\nThe adapter did not answer within 2 seconds of its restart.";
+    QTest::newRow("rename") << "Den" << 1 << "Rename report: ==== SUCCESS ====\nThe adapter's name is now \"Den\".";
+    QTest::newRow("rename, the adapter not back") << "Den" << 100
+        << "Rename report: ==== ERROR ====\nThe adapter's new name was written.";
+    QTest::newRow("name removed, the adapter not back") << "" << 100
+        << "Rename report: ==== ERROR ====\nThe adapter's name was removed.";
+}
+// clang-format on
+
+void TestActions::reportsLoggedInEnglish()
+{
+    QFETCH(QString, name);
+    QFETCH(int, awayCalls);
+    QFETCH(QString, logged);
+    if (name.isEmpty() && !name.isNull())
+        selectAdapter("Den_" + factoryHfid);
+    dir->setSetting("awayCallsAfterRestart", awayCalls);
+    CapitalsTranslator capitals;
+    QCoreApplication::installTranslator(&capitals);
+    const ActionResult result = name.isNull() ? actions->restart(adapter()) : actions->rename(adapter(), name);
+    QCoreApplication::removeTranslator(&capitals);
+
+    // The user reads the report in the language shown; the log has it in English.
+    const QString english = logged.section(QLatin1String(" report: "), 1);
+    QVERIFY2(result.text.startsWith(english, Qt::CaseInsensitive), qPrintable(result.text));
+    QVERIFY2(!result.text.startsWith(english), qPrintable(result.text));
+    QVERIFY2(dir->log().join('\n').contains(logged), qPrintable(result.text));
+}
+
 void TestActions::networkPassword_data()
 {
     QTest::addColumn<QStringList>("adapters"); // as selectInNetwork takes them; 1>1 names itself

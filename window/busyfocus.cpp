@@ -13,8 +13,8 @@ BusyFocus::BusyFocus(QPushButton *busy)
 {
     setGeometry(busy->geometry());
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleDescription(
-        QStringLiteral("Tandrel waits for pwlctl.exe; keys and clicks are ignored until it is done"));
+    setAccessibleDescription(QCoreApplication::translate(
+        "BusyFocus", "Tandrel waits for pwlctl.exe; keys and clicks are ignored until it is done"));
     hide();
 }
 

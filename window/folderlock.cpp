@@ -1,5 +1,6 @@
 #include "folderlock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
@@ -84,6 +85,6 @@ void FolderLock::knock()
 
 QString FolderLock::alreadyRunningText(const QString &folder)
 {
-    return QStringLiteral("Tandrel is already running in this folder.\n%1")
+    return QCoreApplication::translate("FolderLock", "Tandrel is already running in this folder.\n%1")
         .arg(QDir::toNativeSeparators(folder));
 }

@@ -26,45 +26,44 @@ NetworkPasswordPrompt::NetworkPasswordPrompt(QWidget *parent, bool everyAdapterO
     : QDialog(parent)
     , entry(new QLineEdit(this))
     , again(new QLineEdit(this))
-    , everyAdapterChoice(new QRadioButton(QStringLiteral("&Every adapter found"), this))
-    , thisAdapterChoice(new QRadioButton(QStringLiteral("&This adapter only"), this))
+    , everyAdapterChoice(new QRadioButton(tr("&Every adapter found"), this))
+    , thisAdapterChoice(new QRadioButton(tr("&This adapter only"), this))
     , problem(wrappedLabel(QString(), this))
 {
-    setWindowTitle(QStringLiteral("Network password"));
-    const QString rule =
-        QStringLiteral("%1 to %2 characters: letters without accents, digits, blanks and the "
-                       "signs of an English keyboard.")
-            .arg(minNetworkPasswordChars)
-            .arg(maxNetworkPasswordChars);
+    setWindowTitle(tr("Network password"));
+    const QString rule = tr("%1 to %2 characters: letters without accents, digits, blanks and the "
+                            "signs of an English keyboard.")
+                             .arg(minNetworkPasswordChars)
+                             .arg(maxNetworkPasswordChars);
     entry->setObjectName(QStringLiteral("linePassword"));
-    entry->setAccessibleName(QStringLiteral("Password"));
+    entry->setAccessibleName(tr("Password"));
     entry->setAccessibleDescription(rule);
     again->setObjectName(QStringLiteral("linePasswordAgain"));
-    again->setAccessibleName(QStringLiteral("Password again"));
-    again->setAccessibleDescription(QStringLiteral("The same password once more, since it is not shown"));
+    again->setAccessibleName(tr("Password again"));
+    again->setAccessibleDescription(tr("The same password once more, since it is not shown"));
     for (QLineEdit *field : {entry, again})
         field->setEchoMode(QLineEdit::Password);
 
     auto *fields = new QFormLayout;
-    auto *entryLabel = new QLabel(QStringLiteral("&Password:"), this);
+    auto *entryLabel = new QLabel(tr("&Password:"), this);
     entryLabel->setBuddy(entry);
     fields->addRow(entryLabel, entry);
-    auto *againLabel = new QLabel(QStringLiteral("Password &again:"), this);
+    auto *againLabel = new QLabel(tr("Password &again:"), this);
     againLabel->setBuddy(again);
     fields->addRow(againLabel, again);
     fields->addRow(QString(), wrappedLabel(rule, this));
 
-    auto *choices = new QGroupBox(QStringLiteral("Set the password on"), this);
+    auto *choices = new QGroupBox(tr("Set the password on"), this);
     auto *choiceLayout = new QVBoxLayout(choices);
     everyAdapterChoice->setObjectName(QStringLiteral("radioEveryAdapter"));
     everyAdapterChoice->setAccessibleDescription(
-        QStringLiteral("The other adapters first, then the one this computer is connected through"));
+        tr("The other adapters first, then the one this computer is connected through"));
     thisAdapterChoice->setObjectName(QStringLiteral("radioThisAdapter"));
-    thisAdapterChoice->setAccessibleDescription(QStringLiteral("The selected adapter alone"));
+    thisAdapterChoice->setAccessibleDescription(tr("The selected adapter alone"));
     choiceLayout->addWidget(everyAdapterChoice);
     choiceLayout->addWidget(thisAdapterChoice);
     choiceLayout->addWidget(
-        wrappedLabel(QStringLiteral("Adapters with different passwords cannot reach each other."), choices));
+        wrappedLabel(tr("Adapters with different passwords cannot reach each other."), choices));
     if (everyAdapterOffered) {
         everyAdapterChoice->setChecked(true);
     } else {

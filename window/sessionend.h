@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -18,8 +19,9 @@ public:
     SessionEndHold(QWidget &window, const QString &reason)
         : window(window)
     {
-        holdSessionEnd(window, reason.isEmpty() ? QStringLiteral("Tandrel is waiting for pwlctl.exe to "
-                                                                 "finish with an adapter.")
+        holdSessionEnd(window, reason.isEmpty() ? QCoreApplication::translate(
+                                                      "SessionEnd", "Tandrel is waiting for pwlctl.exe "
+                                                                    "to finish with an adapter.")
                                                 : reason);
     }
     ~SessionEndHold() { releaseSessionEnd(window); }

@@ -40,14 +40,14 @@ QPixmap startupPicture(qreal devicePixelRatio)
                      QStringLiteral("Tandrel " TANDREL_VERSION_TEXT));
     painter.setFont(QApplication::font());
     painter.drawText(QRect(110, 58, pictureSize.width() - 120, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Looking for adapters..."));
+                     QCoreApplication::translate("Splash", "Looking for adapters..."));
     return picture;
 }
 
 void describeStartupPicture(QWidget &picture)
 {
     picture.setAccessibleName(QStringLiteral("Tandrel " TANDREL_VERSION_TEXT));
-    picture.setAccessibleDescription(QStringLiteral("Looking for adapters..."));
+    picture.setAccessibleDescription(QCoreApplication::translate("Splash", "Looking for adapters..."));
 }
 
 void waitUntilDrawn(QWidget &window)

@@ -71,9 +71,9 @@ void Widget::breathe()
 void Widget::batchRunEnded(const RunStatus &status)
 {
     if (status.error == QProcess::FailedToStart)
-        tell(this, QMessageBox::Critical, QStringLiteral("Failed to emit pwlctl.exe!"));
+        tell(this, QMessageBox::Critical, tr("Failed to emit pwlctl.exe!"));
     else if (status.error == QProcess::Crashed)
-        tell(this, QMessageBox::Critical, QStringLiteral("pwlctl.exe crashed!"));
+        tell(this, QMessageBox::Critical, tr("pwlctl.exe crashed!"));
 }
 
 void Widget::logWriteFailed()
@@ -199,22 +199,24 @@ void Widget::on_buttonFirmwareUpgrade_clicked()
     if (path.isEmpty())
         return;
     firmwarePath = path;
-    const bool keep = QMessageBox::information(
-                          this, windowTitle(), QStringLiteral("Keep current configuration?"),
-                          QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
-    const auto scope = UpgradeScopePrompt::askFor(this, deviceSession.devices(), deviceSession.selectedDevice());
+    const bool keep = QMessageBox::information(this, windowTitle(), tr("Keep current configuration?"),
+                                               QMessageBox::Yes | QMessageBox::No,
+                                               QMessageBox::NoButton) == QMessageBox::Yes;
+    const auto scope =
+        UpgradeScopePrompt::askFor(this, deviceSession.devices(), deviceSession.selectedDevice());
     if (scope == UpgradeScopePrompt::Scope::Cancelled)
         return;
     const bool everyAdapter = scope == UpgradeScopePrompt::Scope::EveryAdapter;
     const auto progress = [this](int step, int steps) { action.setProgress(step, steps); };
     const auto upgrade = [=](AdapterActions &actions, const DeviceRecord &adapter) {
-        return everyAdapter ? upgradeEveryAdapterOfModel(deviceSession, actions, adapter, path, keep, progress)
-                            : actions.upgradeFirmware(adapter, path, keep);
+        return everyAdapter
+                   ? upgradeEveryAdapterOfModel(deviceSession, actions, adapter, path, keep, progress)
+                   : actions.upgradeFirmware(adapter, path, keep);
     };
     perform(ui->buttonFirmwareUpgrade, upgrade,
             everyAdapter ? NetworkUpgrade::sessionEndReason()
-                         : QStringLiteral("A firmware upgrade is in progress. Ending the session now can leave "
-                                          "the adapter unusable."),
+                         : tr("A firmware upgrade is in progress. Ending the session now can leave "
+                              "the adapter unusable."),
             Afterwards::BackToList);
 }
 
@@ -267,10 +269,9 @@ void Widget::on_buttonChangeKey_clicked()
                             : actions.changeKey(adapter, password);
     };
     perform(ui->buttonChangeKey, change,
-            everyAdapter
-                ? QStringLiteral("The network password is being changed on every adapter. Ending the "
-                                 "session now can split the network.")
-                : QString());
+            everyAdapter ? tr("The network password is being changed on every adapter. Ending the "
+                              "session now can split the network.")
+                         : QString());
 }
 
 void Widget::perform(QPushButton *button, const Action &work, const QString &sessionEndReason,

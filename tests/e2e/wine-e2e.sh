@@ -276,7 +276,8 @@ echo "PASS: a start after a killed Tandrel.exe and wine's end takes its lock ove
 # 6. Under German. "&Einstellungen >" and "&Werkseinstellungen" answer Alt+E and Alt+W, which
 #    do nothing in English; Alt+F is "&Firmware-Update" (in English Factory Default). The Keep
 #    box's "&Ja" answers Alt+J, which does nothing in English, and the name is written back.
-#    ("&Nein" takes Alt+N as "&No" does: no key tells them apart.)
+#    ("&Nein" takes Alt+N as "&No" does: no key tells them apart.) The Kitchen has the same
+#    model: the question of which adapters takes "&Nur dieser Adapter", Alt+N.
 rm -f Tandrel.log pwlctl-sim.calls
 image=$(ls "$folder-demo"/*.pwfw 2>/dev/null | head -n 1)
 [[ -n $image ]] || fail "no firmware image in $folder-demo"
@@ -307,19 +308,20 @@ wait_for "the Keep box" eval '[[ -n $(windows | grep -vx "$main" | grep -vx "$di
 box=$(windows | grep -vx "$main" | grep -vx "$dialog" | head -n 1)
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key alt+j
-# The demo lists another adapter of its model: Return keeps to this adapter only, the default.
-wait_for "the question of which adapters" eval '[[ -n $(windows | grep -vx "$main" | grep -vx "$dialog" | grep -vx "$box") ]]'
-question=$(windows | grep -vx "$main" | grep -vx "$dialog" | grep -vx "$box" | head -n 1)
-press_return_in "$question"
+wait_for "the question of which adapters" eval '[[ -n $(windows | grep -vxE "$main|$dialog|$box") ]]'
+scope=$(windows | grep -vxE "$main|$dialog|$box" | head -n 1)
+xdotool windowfocus --sync "$scope" 2>/dev/null || true
+xdotool key alt+n
 wait_for "the upgrade after Ja" grep -q '"upgrade_ggl"' pwlctl-sim.calls
 wait_for "the name written back after Ja" grep -q '"set_hfid"' pwlctl-sim.calls
+[[ $(grep -c '"upgrade_ggl"' pwlctl-sim.calls) -eq 1 ]] || fail "Nur dieser Adapter upgraded more than the adapter"
 # Its result box, a window other than those before it.
-wait_for "the upgrade's box" eval '[[ -n $(windows | grep -vxE "$main|$dialog|$box|$question") ]]'
-press_return_in "$(windows | grep -vxE "$main|$dialog|$box" | head -n 1)"
+wait_for "the upgrade's box" eval '[[ -n $(windows | grep -vxE "$main|$dialog|$box|$scope") ]]'
+press_return_in "$(windows | grep -vxE "$main|$dialog|$box|$scope" | head -n 1)"
 wait_for "the box to close" window_count 1
 close_main
 # The log as in English: its records, and nothing outside ASCII.
 logged "==== Tandrel started ====" && logged "Emitting pwlctl.exe " && logged "==== Tandrel closed ====" \
     || fail "the log's records are not the English ones"
 LC_ALL=C grep -q $'[^\t\r -~]' Tandrel.log && fail "the log holds text outside ASCII: $(LC_ALL=C grep -m1 $'[^\t\r -~]' Tandrel.log)"
-echo "PASS: under German the buttons answer their German mnemonics, the Keep box its Ja; the log English"
+echo "PASS: under German the buttons answer their German mnemonics, the Keep box its Ja, the question of which adapters its Nur dieser Adapter; the log English"
