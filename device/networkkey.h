@@ -18,6 +18,9 @@ constexpr int maxNetworkPasswordChars = 64;
 // that the password breaks, or that the two entries differ. Empty when they can be set.
 QString networkPasswordProblem(const QString &password, const QString &again);
 
+// The adapters found through the interface, each once, in the order found.
+DeviceList adaptersThrough(const DeviceList &devices, const QString &interfaceAddress);
+
 // The address of the adapter that this computer is connected through: the one adapter whose
 // `at` names itself. Empty when none does, or more than one.
 QString computerAdapterAddress(const DeviceList &devices);
