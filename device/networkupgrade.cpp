@@ -50,12 +50,9 @@ DeviceList upgradeOrder(const DeviceList &devices, const DeviceRecord &selected)
     DeviceList order = adaptersOfModel(devices, selected);
     const QString computer = computerAdapterAddress(devices);
     const QString last = computer.isEmpty() ? selected.address : computer;
-    for (int i = 0; i < order.size(); ++i) {
-        if (sameAddress(order.at(i).address, last)) {
-            order.append(order.takeAt(i));
-            break;
-        }
-    }
+    const int at = lastIndexOf(order, last);
+    if (at >= 0)
+        order.append(order.takeAt(at));
     return order;
 }
 
@@ -224,12 +221,10 @@ ActionResult upgradeEveryAdapterOfModel(DeviceSession &session, AdapterActions &
     bool allFound = true;
     for (int i = 0; i < steps; ++i) {
         AdapterUpgradeFate &fate = fates[i];
-        for (const DeviceRecord &device : session.devices()) {
-            if (sameAddress(device.address, order.at(i).address)) {
-                fate.foundAgain = true;
-                fate.versionAfter = firmwareVersion(device.hfid);
-            }
-        }
+        const int found = lastIndexOf(session.devices(), order.at(i).address);
+        fate.foundAgain = found >= 0;
+        if (fate.foundAgain)
+            fate.versionAfter = firmwareVersion(session.devices().at(found).hfid);
         allFound = allFound && fate.foundAgain;
         if (!fate.foundAgain)
             session.appendLog(
